@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dbaccess {
+struct Database;
+class RecordSet;
+} // namespace dbaccess
+
+namespace data {
+
+// The program's own planning tables and the demonstration plant they start with.
+std::string createWorkCentreTable();
+std::string createRouteTable();
+std::string createProductRouteTable();
+std::string createScheduleTable();
+const std::vector<std::string> &workCentreSeedRows();
+const std::vector<std::string> &routeSeedRows();
+
+// True when the catalogue lists a table named exactly "brontalo_workcenter"
+// (letter case counts, any schema). Walks the open catalogue set from its first row.
+bool catalogueHasWorkCentreTable(dbaccess::RecordSet &catalogue);
+
+// Looks for the work-centre table; when it is missing, creates the four tables and
+// seeds the work centres and route types, each statement on its own. Returns true
+// when it created them. A failing statement throws and leaves what was sent before.
+bool EnsureOwnTables(dbaccess::Database &database);
+
+} // namespace data

@@ -1,0 +1,49 @@
+#include "dbaccess/connection.h"
+
+#include "dbaccess/error.h"
+#include "dbaccess/odbc_call.h"
+#include "dbaccess/odbc_text.h"
+
+namespace dbaccess {
+
+Connection::Connection() = default;
+
+Connection::~Connection() { close(); }
+
+void Connection::open(const std::string &connectionString)
+{
+    close();
+    SQLHDBC dbc = SQL_NULL_HDBC;
+    const SQLHENV env = odbc::environment();
+    odbc::check(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc), SQL_HANDLE_ENV, env,
+                "could not prepare a database connection");
+    auto wide = odbc::toWide(connectionString);
+    const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, wide.data(), SQLSMALLINT(wide.size()),
+                                           nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    if (!SQL_SUCCEEDED(rc)) {
+        std::string detail = odbc::diagnostics(SQL_HANDLE_DBC, dbc);
+        SQLFreeHandle(SQL_HANDLE_DBC, dbc);
+        throw Error(detail.empty() ? "the database connection could not be opened" : detail);
+    }
+    m_dbc = dbc;
+}
+
+bool Connection::isOpen() const { return m_dbc != nullptr; }
+
+void Connection::close()
+{
+    if (!m_dbc)
+        return;
+    SQLDisconnect(m_dbc);
+    SQLFreeHandle(SQL_HANDLE_DBC, m_dbc);
+    m_dbc = nullptr;
+}
+
+void *Connection::handle() const
+{
+    if (!m_dbc)
+        throw Error("the database connection is not open");
+    return m_dbc;
+}
+
+} // namespace dbaccess
