@@ -122,7 +122,10 @@ TEST(OwnTableStatements, AreTheExactDefinitionTexts)
 
 TEST_F(OwnTablesTest, CompanyNameIsThatOfTheConfiguredCompany)
 {
-    exec("INSERT INTO res_company(id,name) OVERRIDING SYSTEM VALUE VALUES (1,'First Shop'),(2,'Second Shop')");
+    exec("INSERT INTO res_currency(id,name,symbol) VALUES (1,'EUR','E')");
+    exec("INSERT INTO res_partner(id,name) VALUES (1,'First Shop'),(2,'Second Shop')");
+    exec("INSERT INTO res_company(id,name,partner_id,currency_id) VALUES "
+         "(1,'First Shop',1,1),(2,'Second Shop',2,1)");
     EXPECT_EQ(data::readCompanyName(db(), 2), "Second Shop");
     EXPECT_EQ(data::readCompanyName(db(), 1), "First Shop");
     EXPECT_EQ(data::readCompanyName(db(), 3), "");

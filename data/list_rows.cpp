@@ -1,0 +1,88 @@
+#include "data/list_rows.h"
+
+#include "dbaccess/record_set.h"
+
+namespace data {
+
+namespace {
+
+std::optional<dbaccess::Date> optionalDate(const dbaccess::Value &value)
+{
+    if (value.isNull())
+        return std::nullopt;
+    return value.toDate();
+}
+
+// Opens `sql`, hands every row to `read` and closes the set, also on an error.
+template <typename Read>
+void eachRow(dbaccess::RecordSet &rs, const std::string &sql, Read read)
+{
+    rs.open(sql);
+    try {
+        if (rs.recordCount() > 0)
+            for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+                read();
+    } catch (...) {
+        rs.close();
+        throw;
+    }
+    rs.close();
+}
+
+} // namespace
+
+std::vector<OrderLineRow> readOrderLines(dbaccess::RecordSet &rs, const std::string &sql,
+                                         bool withJobs)
+{
+    std::vector<OrderLineRow> rows;
+    eachRow(rs, sql, [&] {
+        OrderLineRow row;
+        row.lineId = rs.field("id").toInt();
+        const auto &product = rs.field("product_id");
+        row.productId = product.isNull() ? 0 : product.toInt();
+        const auto &quantity = rs.field("qty_to_invoice");
+        row.quantity = quantity.isNull() ? dbaccess::Decimal() : quantity.toDecimal();
+        row.lineName = rs.field("line_name").toText();
+        row.orderName = rs.field("order_name").toText();
+        row.customerName = rs.field("customerName").toText();
+        row.commitmentDate = optionalDate(rs.field("commitment_date"));
+        row.orderDate = optionalDate(rs.field("date_order"));
+        if (withJobs) {
+            row.jobId = rs.field("schedid").toInt();
+            const auto &status = rs.field("status");
+            row.status = status.isNull() ? 0 : int(status.toInt());
+            const auto &hours = rs.field("runHours");
+            if (!hours.isNull())
+                row.runHours = hours.toDecimal();
+            const auto &comment = rs.field("comment");
+            if (!comment.isNull())
+                row.comment = comment.toText();
+            row.startDate = optionalDate(rs.field("startdate"));
+        }
+        rows.push_back(std::move(row));
+    });
+    return rows;
+}
+
+LineIdSet readLineIds(dbaccess::RecordSet &rs, const std::string &sql)
+{
+    LineIdSet ids;
+    eachRow(rs, sql, [&] {
+        const auto &id = rs.field(0);
+        if (!id.isNull())
+            ids.insert(id.toInt());
+    });
+    return ids;
+}
+
+std::vector<BookedJob> readBookedJobs(dbaccess::RecordSet &rs, const std::string &sql)
+{
+    std::vector<BookedJob> jobs;
+    eachRow(rs, sql, [&] {
+        const auto &hours = rs.field(1);
+        jobs.push_back({rs.field(0).toDate(), hours.isNull() ? dbaccess::Decimal() : hours.toDecimal()});
+    });
+    return jobs;
+}
+
+} // namespace data

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "dbaccess/date.h"
+#include "dbaccess/decimal.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace dbaccess {
+class RecordSet;
+}
+
+namespace data {
+
+// One row of the order-line or work-centre queue queries of the job list.
+struct OrderLineRow
+{
+    std::int64_t lineId = 0;
+    std::int64_t productId = 0;
+    dbaccess::Decimal quantity;
+    std::string lineName;
+    std::string orderName;
+    std::string customerName;
+    std::optional<dbaccess::Date> commitmentDate; // by its date; time of day dropped
+    std::optional<dbaccess::Date> orderDate;
+
+    // Work-centre queue only.
+    std::int64_t jobId = 0;
+    int status = 0;
+    std::optional<dbaccess::Decimal> runHours;
+    std::optional<std::string> comment;
+    std::optional<dbaccess::Date> startDate;
+};
+
+// A live job of one work centre: when it starts and how long it runs.
+struct BookedJob
+{
+    dbaccess::Date start;
+    dbaccess::Decimal runHours;
+};
+
+using LineIdSet = std::unordered_set<std::int64_t>;
+
+// Each reader opens the set on the query, reads every row and closes it again.
+std::vector<OrderLineRow> readOrderLines(dbaccess::RecordSet &rs, const std::string &sql,
+                                         bool withJobs);
+LineIdSet readLineIds(dbaccess::RecordSet &rs, const std::string &sql);
+std::vector<BookedJob> readBookedJobs(dbaccess::RecordSet &rs, const std::string &sql);
+
+} // namespace data
