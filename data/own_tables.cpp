@@ -112,4 +112,22 @@ bool EnsureOwnTables(dbaccess::Database &database)
     return true;
 }
 
+const std::vector<std::string> &scheduleIndexes()
+{
+    static const std::vector<std::string> statements = {
+        "CREATE INDEX IF NOT EXISTS brontalo_schedule_queue ON brontalo_schedule "
+        "(workcenterid, sequence, id) WHERE status>0",
+        "CREATE INDEX IF NOT EXISTS brontalo_schedule_start ON brontalo_schedule "
+        "(workcenterid, startdate) WHERE status>0",
+        "CREATE INDEX IF NOT EXISTS brontalo_schedule_line ON brontalo_schedule (solineid)",
+    };
+    return statements;
+}
+
+void ensureScheduleIndexes(dbaccess::Database &database)
+{
+    for (const auto &sql : scheduleIndexes())
+        database.rsEdit.open(sql);
+}
+
 } // namespace data

@@ -28,4 +28,9 @@ bool catalogueHasWorkCentreTable(dbaccess::RecordSet &catalogue);
 // when it created them. A failing statement throws and leaves what was sent before.
 bool EnsureOwnTables(dbaccess::Database &database);
 
+// Indexes that keep the job list and the strip fast on a large schedule table. They
+// are created beside the table definitions, never inside them, and only when missing.
+const std::vector<std::string> &scheduleIndexes();
+void ensureScheduleIndexes(dbaccess::Database &database);
+
 } // namespace data

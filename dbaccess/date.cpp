@@ -39,6 +39,18 @@ Ymd civilFromDays(std::int32_t days)
 
 } // namespace
 
+std::optional<Date> Date::fromIsoText(const std::string &text)
+{
+    int year = 0, month = 0, day = 0;
+    char end = 0;
+    if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &end) != 3)
+        return std::nullopt;
+    const Date date = fromYmd(year, month, day);
+    if (date.month() != month || date.day() != day)
+        return std::nullopt;
+    return date;
+}
+
 Date Date::today()
 {
     const std::time_t now = std::time(nullptr);

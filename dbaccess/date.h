@@ -2,6 +2,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace dbaccess {
@@ -13,6 +14,8 @@ public:
     constexpr Date() = default;
     static Date fromYmd(int year, int month, int day);
     static Date fromDayNumber(std::int32_t days) { Date d; d.m_days = days; return d; }
+    // "yyyy-mm-dd"; nothing for any other text or an impossible date.
+    static std::optional<Date> fromIsoText(const std::string &text);
     // Today on the machine's local clock.
     static Date today();
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+#include <functional>
+
+// A label or picture of the main window, as the window's controls are: it carries a
+// Tag text and passes pointer presses and moves on with the position in fine units
+// (1/15 pixel) from its own corner.
+class Control final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    static constexpr int fineUnitsPerPixel = 15;
+
+    // `name` is the control's name with its index ("lblRowSO_3").
+    Control(QWidget *parent, const QString &name);
+
+    QString tag;
+    std::function<void(Qt::MouseButton button, QPointF fine)> onPress;
+    std::function<void(Qt::MouseButtons buttons, QPointF fine)> onMove;
+
+    void setCaption(const QString &text) { setText(text); }
+    QString caption() const { return text(); }
+    void setForeground(const QColor &colour);
+    void setBackground(const QColor &colour); // an invalid colour makes it transparent
+    void setBold(bool bold);
+    QColor foreground() const { return m_foreground; }
+    QColor background() const { return m_background; }
+    bool isBold() const { return font().bold(); }
+    // A picture control: shows `picture` and remembers which picture it is.
+    void setPicture(const QPixmap &picture, int pictureId = -1);
+    int pictureId() const { return m_pictureId; }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void applyColours();
+
+    QColor m_foreground{0, 0, 0};
+    QColor m_background;
+    int m_pictureId = -1;
+};

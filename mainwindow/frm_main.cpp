@@ -1,0 +1,407 @@
+#include "mainwindow/frm_main.h"
+
+#include "mainwindow/floor_canvas.h"
+#include "mainwindow/fonts.h"
+#include "mainwindow/guard.h"
+#include "mainwindow/layout.h"
+#include "pictures/picture_store.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+QString indexed(const char *name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+QRect rowPlace(const QRect &row0, int row)
+{
+    return row0.translated(0, layout::rowStep * row);
+}
+
+} // namespace
+
+FrmMain::FrmMain(Global &global, QWidget *parent) : QWidget(parent), g(global)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Brontalo"));
+    setFixedSize(layout::window);
+    setFont(uiFont(9));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+
+    createCanvas();
+    createCalendarStrip();
+    createJobList();
+    createPanels();
+    createCapacityPanel();
+    createButtons();
+}
+
+Control *FrmMain::makeControl(QWidget *parent, const QString &name, const QRect &place)
+{
+    auto *control = new Control(parent, name);
+    control->setGeometry(place);
+    return control;
+}
+
+Control *FrmMain::makePicture(QWidget *parent, const QString &name, QPoint at,
+                              const QPixmap &picture)
+{
+    auto *control = makeControl(parent, name, QRect(at, picture.size()));
+    control->setPicture(picture);
+    return control;
+}
+
+Control *FrmMain::makeButton(int index, QWidget *parent, QPoint at, const QString &accessibleName)
+{
+    const QPixmap face = PictureStore::instance().button(index);
+    auto *button = makePicture(parent, indexed("btnMenu", index), at, face);
+    button->setAccessibleName(accessibleName);
+    button->setCursor(Qt::PointingHandCursor);
+    btnMenu[index] = button;
+    return button;
+}
+
+void FrmMain::guarded(const std::function<void()> &work) { runGuarded(this, work); }
+
+void FrmMain::createCanvas()
+{
+    picCanvas = new FloorCanvas(this);
+    picCanvas->setGeometry(layout::canvas);
+    picCanvas->layer() = PictureStore::instance().floorPlan();
+    picCanvas->onPress = [this](Qt::MouseButton b, QPointF at) {
+        guarded([&] { canvasPress(b, at); });
+    };
+    picCanvas->onMove = [this](Qt::MouseButtons b, QPointF at) {
+        guarded([&] { canvasMove(b, at); });
+    };
+    picCanvas->onRelease = [this](Qt::MouseButton b, QPointF at) {
+        guarded([&] { canvasRelease(b, at); });
+    };
+
+    lblTitle[8] = makeControl(picCanvas, indexed("lblTitle", 8), layout::viewedWorkCentre);
+    lblTitle[8]->setFont(uiFont(11, Face::Semibold));
+    lblTitle[8]->setForeground(QColor(64, 64, 64));
+    lblTitle[8]->setCaption(QStringLiteral("d-mmm"));
+}
+
+void FrmMain::createCalendarStrip()
+{
+    const auto &pictures = PictureStore::instance();
+    for (int i = 0; i < engine::calendarSlotCount; ++i) {
+        const QPoint at(layout::dayBlockLeft + layout::dayBlockStep * i, layout::dayBlockTops[i]);
+        imgDayBlock[i] = makePicture(picCanvas, indexed("imgDayBlock", i), at, pictures.dayBlock(2));
+        imgDayBlock[i]->setAccessibleName(QStringLiteral("calendar slot %1").arg(i));
+        imgDayBlock[i]->setCursor(Qt::PointingHandCursor);
+        imgDayBlock[i]->onMove = [this, i](Qt::MouseButtons, QPointF) {
+            guarded([&] { chooseDaySlot(i); });
+        };
+        imgDayBlock[i]->onPress = [this](Qt::MouseButton, QPointF) {
+            guarded([&] { toggleDayLock(); });
+        };
+
+        const QPoint caption = i == 0 ? QPoint(430, 740) : at + QPoint(10, 35);
+        lblCalBlock[i] = makeControl(picCanvas, indexed("lblCalBlock", i),
+                                     QRect(caption, layout::slotCaptionSize));
+        lblCalBlock[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        lblCalBlock[i]->onMove = [this, i](Qt::MouseButtons, QPointF) {
+            guarded([&] { chooseDaySlot(i); });
+        };
+
+        const QPoint capacity = i == 0 ? QPoint(428, 690) : at + QPoint(8, -15);
+        const QPoint free = i == 0 ? QPoint(428, 670) : at + QPoint(8, -30);
+        lblBlockCapacity[i] = makeControl(picCanvas, indexed("lblBlockCapacity", i),
+                                          QRect(capacity, layout::slotNumberSize));
+        lblBlockCapacity[i]->setFont(uiFont(8));
+        lblBlockCapacity[i]->setForeground(QColor(96, 96, 96));
+        lblBlockAvailHrs[i] = makeControl(picCanvas, indexed("lblBlockAvailHrs", i),
+                                          QRect(free, layout::slotNumberSize));
+        lblBlockAvailHrs[i]->setFont(uiFont(8));
+        lblBlockAvailHrs[i]->setForeground(QColor(0, 192, 0));
+    }
+    // The last block stops at the canvas edge.
+    imgDayBlock[22]->resize(22, layout::dayBlockSize.height());
+
+    pnlMenu[0] = makeControl(picCanvas, indexed("pnlMenu", 0), layout::chooser);
+    pnlMenu[0]->setPicture(pictures.panel(PictureStore::Panel::Chooser));
+    pnlMenu[0]->setBackground(Qt::white);
+    pnlMenu[0]->hide();
+    for (int index : {6, 7}) {
+        const QRect place(0, index == 6 ? 0 : 27, layout::chooser.width(), 27);
+        lblTitle[index] = makeControl(pnlMenu[0], indexed("lblTitle", index), place);
+        lblTitle[index]->setFont(uiFont(12));
+        lblTitle[index]->setCaption(index == 6 ? QStringLiteral(" daily") : QStringLiteral(" weekly"));
+        lblTitle[index]->setBackground(index == 6 ? QColor(235, 235, 235) : QColor(255, 255, 255));
+        lblTitle[index]->setCursor(Qt::PointingHandCursor);
+        lblTitle[index]->onPress = [this, index](Qt::MouseButton, QPointF) {
+            guarded([&] { chooseCalendarMode(index); });
+        };
+        lblTitle[index]->onMove = [this, index](Qt::MouseButtons, QPointF) {
+            hoverCalendarMode(index);
+        };
+    }
+}
+
+void FrmMain::createJobList()
+{
+    const auto &pictures = PictureStore::instance();
+    for (int r = 0; r < layout::rowCount; ++r) {
+        imgRowCheck[r] = makePicture(this, indexed("imgRowCheck", r),
+                                     rowPlace(layout::rowCheck, r).topLeft(), pictures.rowTick());
+        imgRowCheck[r]->setAccessibleName(QStringLiteral("tick row %1").arg(r + 1));
+        imgRowCheck[r]->hide();
+        lblRowSO[r] = makeControl(this, indexed("lblRowSO", r), rowPlace(layout::rowOrder, r));
+        lblRowDue[r] = makeControl(this, indexed("lblRowDue", r), rowPlace(layout::rowDue, r));
+        lblRowQty[r] = makeControl(this, indexed("lblRowQty", r), rowPlace(layout::rowQuantity, r));
+        lblRowQty[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        lblRowHrs[r] = makeControl(this, indexed("lblRowHrs", r), rowPlace(layout::rowHours, r));
+        lblRowHrs[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        lblRowSeq[r] = makeControl(this, indexed("lblRowSeq", r), rowPlace(layout::rowPosition, r));
+        lblRowSeq[r]->setAlignment(Qt::AlignCenter);
+        lblRowSeq[r]->setBackground(Qt::white);
+        lblRowDesc[r] =
+            makeControl(this, indexed("lblRowDesc", r), rowPlace(layout::rowDescription, r));
+        lblRowCust[r] = makeControl(this, indexed("lblRowCust", r), rowPlace(layout::rowCustomer, r));
+        lblRowNote[r] = makeControl(this, indexed("lblRowNote", r), rowPlace(layout::rowNote, r));
+        lblRowNote[r]->setForeground(QColor(64, 64, 64));
+        imgStatus[r] = makePicture(this, indexed("imgStatus", r),
+                                   rowPlace(layout::rowStatus, r).topLeft(), pictures.status(3));
+        imgStatus[r]->setPicture(pictures.status(3), 3);
+        imgStatus[r]->setAccessibleName(QStringLiteral("job status, row %1").arg(r + 1));
+        imgStatus[r]->hide();
+        for (Control *cell : {lblRowSO[r], lblRowDue[r], lblRowDesc[r], lblRowCust[r]})
+            cell->setTextFormat(Qt::PlainText);
+        for (Control *cell : {lblRowSO[r], lblRowDesc[r], lblRowNote[r], lblRowHrs[r]})
+            cell->setCursor(Qt::PointingHandCursor);
+        lblRowSO[r]->onPress = [this, r](Qt::MouseButton, QPointF) {
+            guarded([&] { SelectJobRow(r); });
+        };
+    }
+    lblRowTotal = makeControl(this, QStringLiteral("lblRowTotal"), layout::rowTotal);
+    lblRowTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblRowTotal->setFont(uiFont(9, Face::Semibold));
+
+    lblTitle[0] = makeControl(this, indexed("lblTitle", 0), layout::listTitle);
+    lblTitle[0]->setFont(uiFont(14, Face::Semilight));
+    lblTitle[0]->setCaption(QStringLiteral("sales order"));
+    lblTitle[4] = makeControl(this, indexed("lblTitle", 4), layout::dayTitle);
+    lblTitle[4]->setCaption(QStringLiteral("d-mmm"));
+    lblTitle[4]->hide();
+    lblTitle[5] = makeControl(this, indexed("lblTitle", 5), layout::listSubtitle);
+    lblTitle[5]->setFont(uiFont(14, Face::Semilight));
+    lblTitle[5]->setForeground(QColor(128, 128, 128));
+    lblTitle[5]->setCaption(QStringLiteral("d-mmm"));
+    lblTitle[16] = makeControl(this, indexed("lblTitle", 16), layout::companyTitle);
+    lblTitle[16]->setFont(uiFont(11, Face::Semilight));
+    lblTitle[16]->setForeground(QColor(64, 64, 64));
+    lblTitle[16]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTitle[16]->setCaption(QStringLiteral("sitename"));
+
+    txtSearch = new QLineEdit(this);
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setGeometry(layout::searchBox);
+    txtSearch->setFrame(false);
+    txtSearch->setFont(uiFont(9));
+    txtSearch->setText(QStringLiteral("Search.."));
+    txtSearch->setStyleSheet(QStringLiteral("color: rgb(192,192,192); background: transparent;"));
+
+    txtRunHrs = new QLineEdit(this);
+    txtRunHrs->setObjectName(QStringLiteral("txtRunHrs"));
+    txtRunHrs->setGeometry(layout::runHoursBox);
+    txtRunHrs->setAlignment(Qt::AlignCenter);
+    txtRunHrs->hide();
+    txtComment = new QLineEdit(this);
+    txtComment->setObjectName(QStringLiteral("txtComment"));
+    txtComment->setGeometry(layout::commentBox);
+    txtComment->setMaxLength(100);
+    txtComment->hide();
+
+    imgAlert[2] = makePicture(this, indexed("imgAlert", 2), layout::reorderArrows.topLeft(),
+                              pictures.reorderArrows());
+    imgAlert[2]->setAccessibleName(QStringLiteral("move job up or down"));
+    imgAlert[2]->hide();
+}
+
+void FrmMain::createPanels()
+{
+    const auto &pictures = PictureStore::instance();
+    using Panel = PictureStore::Panel;
+    auto panel = [&](const QString &name, const QRect &place, Panel picture) {
+        Control *p = makeControl(this, name, place);
+        p->setPicture(pictures.panel(picture));
+        p->hide();
+        return p;
+    };
+    pnlMenu[1] = panel(indexed("pnlMenu", 1), layout::workCentreEditor, Panel::WorkCentreEditor);
+    pnlMenu[2] = panel(indexed("pnlMenu", 2), layout::routeTypes, Panel::RouteTypes);
+    pnlMenu[3] = panel(indexed("pnlMenu", 3), layout::searchList, Panel::Search);
+    pnlMenu[5] = panel(indexed("pnlMenu", 5), layout::moveTo, Panel::MoveTo);
+    pnlMenu[4] = makeControl(pnlMenu[1], indexed("pnlMenu", 4), layout::editorFields);
+    pnlMenu[4]->setPicture(pictures.panel(Panel::EditorFields));
+    for (int index : {1, 2, 3, 5}) {
+        pnlMenu[index]->onPress = [this, index](Qt::MouseButton, QPointF fine) {
+            guarded([&] { panelPress(index, fine / Control::fineUnitsPerPixel); });
+        };
+    }
+    pnlRawmat = panel(QStringLiteral("pnlRawmat"), layout::materialsHeader, Panel::Materials);
+    imgJobPanel = panel(QStringLiteral("imgJobPanel"), layout::orderDetail, Panel::OrderDetail);
+    pnlDispatchCover =
+        panel(QStringLiteral("pnlDispatchCover"), layout::dispatchCover, Panel::DispatchCover);
+
+    lblTitle[10] = makeControl(pnlMenu[2], indexed("lblTitle", 10), QRect(78, 4, 150, 24));
+    lblTitle[10]->setFont(uiFont(12, Face::Semilight));
+    lblTitle[10]->setCaption(QStringLiteral("Route types"));
+    for (int i = 0; i < layout::routeEntryCount; ++i) {
+        lblRoutePath[i] = makeControl(pnlMenu[2], indexed("lblRoutePath", i),
+                                      layout::routeEntry.translated(0, layout::panelEntryStep * i));
+        lblRoutePath[i]->setFont(uiFont(11.25, Face::Semilight));
+        lblRoutePath[i]->setBackground(layout::panelEntryBackground);
+        lblRoutePath[i]->setCursor(Qt::PointingHandCursor);
+    }
+
+    lblTitle[15] = makeControl(pnlMenu[5], indexed("lblTitle", 15), QRect(50, 4, 150, 24));
+    lblTitle[15]->setFont(uiFont(12, Face::Semilight));
+    lblTitle[15]->setCaption(QStringLiteral("Move to:"));
+    for (int e = 0; e < layout::moveEntryCount; ++e) {
+        lblMovePath[e] = makeControl(pnlMenu[5], indexed("lblMovePath", e),
+                                     layout::moveEntry.translated(0, layout::panelEntryStep * e));
+        lblMovePath[e]->setFont(uiFont(11.25, Face::Semilight));
+        lblMovePath[e]->setBackground(layout::panelEntryBackground);
+        lblMovePath[e]->setCursor(Qt::PointingHandCursor);
+    }
+
+    for (int i = 0; i < layout::searchEntryCount; ++i) {
+        lblSearchList[i] = makeControl(pnlMenu[3], indexed("lblSearchList", i),
+                                       layout::searchEntry.translated(0, layout::searchEntryStep * i));
+        lblSearchList[i]->setFont(uiFont(9.75, Face::Semilight));
+        lblSearchList[i]->setForeground(QColor(64, 64, 64));
+        lblSearchList[i]->setBackground(Qt::white);
+        lblSearchList[i]->setTextFormat(Qt::PlainText);
+        lblSearchList[i]->setCursor(Qt::PointingHandCursor);
+    }
+
+    lblTitle[1] = makeControl(imgJobPanel, indexed("lblTitle", 1), QRect(72, 42, 513, 50));
+    lblTitle[1]->setFont(uiFont(24, Face::Semilight));
+    lblTitle[1]->setTextFormat(Qt::PlainText);
+    lblTitle[1]->setCaption(QStringLiteral("Acoustic"));
+    lblTitle[2] = makeControl(imgJobPanel, indexed("lblTitle", 2), QRect(128, 92, 41, 15));
+    lblTitle[2]->setFont(uiFont(9, Face::Semibold, true));
+    lblTitle[2]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTitle[2]->setForeground(QColor(0, 128, 0));
+    lblTitle[2]->setCaption(QStringLiteral("0"));
+    lblTitle[17] = makeControl(imgJobPanel, indexed("lblTitle", 17), QRect(175, 92, 41, 15));
+    lblTitle[17]->setFont(uiFont(9, Face::Semibold, true));
+    lblTitle[17]->setForeground(QColor(128, 128, 128));
+    lblTitle[17]->setCaption(QStringLiteral("Units"));
+    for (int r = 0; r < layout::billLineCount; ++r) {
+        const int top = 227 + int(40.7 * r);
+        lblComponent[r] = makeControl(imgJobPanel, indexed("lblComponent", r), QRect(41, top, 245, 15));
+        lblComponent[r]->setFont(uiFont(9, Face::Regular, true));
+        lblBomQty[r] = makeControl(imgJobPanel, indexed("lblBomQty", r), QRect(282, top, 41, 15));
+        lblBomQty[r]->setFont(uiFont(9, Face::Semibold, true));
+        lblBomQty[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        lblBomUom[r] = makeControl(imgJobPanel, indexed("lblBomUom", r), QRect(345, top, 129, 15));
+        lblBomUom[r]->setForeground(QColor(64, 64, 64));
+    }
+}
+
+void FrmMain::createCapacityPanel()
+{
+    const auto &pictures = PictureStore::instance();
+    pnlGantt = makeControl(this, QStringLiteral("pnlGantt"), layout::capacityPanel);
+    pnlGantt->setPicture(pictures.panel(PictureStore::Panel::Capacity));
+    pnlGantt->hide();
+    pnlGantt->onPress = [this](Qt::MouseButton, QPointF) { pnlGantt->hide(); };
+
+    const int f = Control::fineUnitsPerPixel;
+    imgAlert[0] = makePicture(pnlGantt, indexed("imgAlert", 0),
+                              QPoint(layout::weekendBandDesignLeftFine / f,
+                                     layout::weekendBandTopFine / f),
+                              pictures.weekendBand());
+    imgAlert[0]->lower();
+    imgAlert[0]->setAccessibleName(QStringLiteral("weekend bands"));
+    lblTitle[3] = makeControl(pnlGantt, indexed("lblTitle", 3), QRect(1215 / f, 30 / f, 150, 20));
+    lblTitle[3]->setFont(uiFont(11, Face::Semibold));
+    lblTitle[3]->setCaption(QStringLiteral("February"));
+    lblTitle[14] = makeControl(pnlGantt, indexed("lblTitle", 14), QRect(1215 / f, 30 / f, 150, 20));
+    lblTitle[14]->setFont(uiFont(11, Face::Semibold));
+    lblTitle[14]->setForeground(QColor(192, 192, 192));
+    lblTitle[14]->setCaption(QStringLiteral("March"));
+    for (int d = 0; d < engine::calendarSlotCount; ++d) {
+        lblGanttDate[d] = makeControl(
+            pnlGantt, indexed("lblGanttDate", d),
+            QRect((layout::ganttDateLeftFine + layout::ganttDateStepFine * d) / f,
+                  layout::ganttDateTopFine / f, 24, 14));
+        lblGanttDate[d]->setFont(uiFont(8.25));
+    }
+}
+
+void FrmMain::createButtons()
+{
+    const auto &pictures = PictureStore::instance();
+    Control *logo = makeButton(0, picCanvas, QPoint(58, 2), QStringLiteral("sales order intake"));
+    logo->setPicture(pictures.menuLogo(0), 0);
+    logo->onMove = [this](Qt::MouseButtons, QPointF) { guarded([&] { logoHover(); }); };
+    makeButton(3, picCanvas, QPoint(9, 79), QStringLiteral("work centre editor"));
+    makeButton(16, picCanvas, QPoint(9, 124), QStringLiteral("route types"));
+    makeButton(8, picCanvas, QPoint(3, 774), QStringLiteral("materials purchase requirements"));
+    makeButton(6, picCanvas, QPoint(7, 840), QStringLiteral("production list"));
+    makeButton(5, picCanvas, QPoint(990, 890), QStringLiteral("dispatch"));
+    makeButton(4, this, QPoint(1835, 70), QStringLiteral("move or remove ticked jobs"))->hide();
+    makeButton(9, this, QPoint(1317, 105), QStringLiteral("column titles"))->hide();
+    makeButton(14, this, QPoint(1000, 28), QStringLiteral("load forecast"))
+        ->setToolTip(QStringLiteral("project gantt"));
+    makeButton(18, this, layout::runHoursBox.topLeft() + QPoint(55, 0),
+               QStringLiteral("save run hours and comment"))
+        ->hide();
+    makeButton(7, pnlMenu[1], QPoint(139, 486), QStringLiteral("apply work centre"));
+    makeButton(10, pnlMenu[1], QPoint(272, 486), QStringLiteral("add work centre"));
+    makeButton(11, pnlMenu[1], QPoint(346, 486), QStringLiteral("remove work centre"))->hide();
+    makeButton(17, pnlMenu[2], QPoint(98, 422), QStringLiteral("edit route type"));
+    makeButton(12, pnlMenu[2], QPoint(88, 422), QStringLiteral("assign route type"));
+    makeButton(13, pnlMenu[2], QPoint(210, 422), QStringLiteral("add route type"));
+    for (auto [index, button] : btnMenu) {
+        button->raise();
+        if (index != 0)
+            button->onPress = [this, index = index](Qt::MouseButton, QPointF) {
+                guarded([&] {
+                    hideStatusPictures();
+                    notAvailableYet(QStringLiteral("This command"));
+                    (void)index;
+                });
+            };
+    }
+    btnMenu[0]->onPress = [this](Qt::MouseButton, QPointF) { hideStatusPictures(); };
+}
+
+void FrmMain::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, PictureStore::instance().windowBackground());
+}
+
+void FrmMain::mousePressEvent(QMouseEvent *event)
+{
+    guarded([&] { windowPress(event->position()); });
+}
+
+bool FrmMain::productionListMode() const { return !imgStatus[0]->isHidden(); }
+
+void FrmMain::hideStatusPictures()
+{
+    for (Control *status : imgStatus)
+        status->hide();
+}
+
+void FrmMain::notAvailableYet(const QString &what)
+{
+    showProblem(this, what + QStringLiteral(" is not available yet in this version of Brontalo."));
+}
+
+void FrmMain::SelectJobRow(int) { notAvailableYet(QStringLiteral("Selecting a job row")); }
+void FrmMain::OpenWorkCentreEditor() { notAvailableYet(QStringLiteral("The work-centre editor")); }
+void FrmMain::FillWorkCentreEditor() { notAvailableYet(QStringLiteral("The work-centre editor")); }

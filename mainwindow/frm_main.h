@@ -1,0 +1,125 @@
+#pragma once
+
+#include "mainwindow/control.h"
+#include "mainwindow/global.h"
+
+#include <QLineEdit>
+#include <QWidget>
+
+#include <array>
+#include <map>
+#include <vector>
+
+class FloorCanvas;
+struct FloorPlanScene;
+
+// The main window: the floor plan with the calendar strip, the job list, the capacity
+// panel and the pop-up panels. Its controls carry the names the program documents them
+// by ("lblRowSO_3"); the handlers live in one file per area of the window.
+class FrmMain final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FrmMain(Global &global, QWidget *parent = nullptr);
+
+    // Reads the active work centres and route types and lays out what depends on them.
+    void Load();
+
+    // Shared routines.
+    void RefreshJobList(bool resetWcLabels);
+    void RedrawFloorPlan();
+    void FillCalendarStrip();
+    void LoadSearchList();
+    FloorPlanScene floorPlanScene() const;
+
+    // Calendar strip events.
+    void chooseDaySlot(int index);
+    void toggleDayLock();
+    void chooseCalendarMode(int titleIndex);
+    void hoverCalendarMode(int titleIndex);
+
+    // Floor plan events, in canvas pixels.
+    void canvasPress(Qt::MouseButton button, QPointF at);
+    void canvasMove(Qt::MouseButtons buttons, QPointF at);
+    void canvasRelease(Qt::MouseButton button, QPointF at);
+    int FindIconAt(double x, double y) const;
+    void panelPress(int index, QPointF at);
+    // Press on the window's own background, in window pixels.
+    void windowPress(QPointF at);
+    // Pointer over the sales-order logo: back to the pending lines, planning them first.
+    void logoHover();
+
+    // Hooks for the commands and panels that later work adds; by default they say that
+    // the feature is not available yet.
+    void SelectJobRow(int row);
+    void OpenWorkCentreEditor();
+    void FillWorkCentreEditor();
+
+    bool productionListMode() const;
+    void hideStatusPictures();
+    int iconHolderCount() const { return int(m_iconFocused.size()); }
+    bool iconHighlighted(int slotIndex) const { return m_iconFocused.at(std::size_t(slotIndex)); }
+    void setIconHighlighted(int slotIndex, bool highlighted);
+    FloorCanvas *canvas() const { return picCanvas; }
+    Global &global() { return g; }
+
+    // Controls, by the names the program documents them by.
+    FloorCanvas *picCanvas = nullptr;
+    std::array<Control *, 27> imgRowCheck{}, lblRowSO{}, lblRowDue{}, lblRowQty{}, lblRowHrs{},
+        lblRowSeq{}, lblRowDesc{}, imgStatus{}, lblRowCust{}, lblRowNote{};
+    Control *lblRowTotal = nullptr;
+    std::array<Control *, 18> lblTitle{};
+    std::map<int, Control *> btnMenu;
+    std::array<Control *, 6> pnlMenu{};
+    Control *pnlGantt = nullptr;
+    Control *imgJobPanel = nullptr;
+    Control *pnlRawmat = nullptr;
+    Control *pnlDispatchCover = nullptr;
+    std::array<Control *, 3> imgAlert{}; // 0 weekend band, 2 reorder arrows
+    std::array<Control *, 23> imgDayBlock{}, lblCalBlock{}, lblBlockCapacity{},
+        lblBlockAvailHrs{}, lblGanttDate{};
+    std::vector<Control *> lblWcName, lblWcDate, lblGanttWc;
+    Control *lblDispatchedToday = nullptr; // lblWcName(98), the title of view 99
+    std::vector<Control *> imgGanttBlock;
+    std::array<Control *, 20> lblSearchList{}, lblMovePath{};
+    std::array<Control *, 15> lblRoutePath{};
+    std::array<Control *, 6> lblComponent{}, lblBomQty{}, lblBomUom{};
+    QLineEdit *txtSearch = nullptr;
+    QLineEdit *txtRunHrs = nullptr;
+    QLineEdit *txtComment = nullptr;
+    QString txtRunHrsTag, txtCommentTag;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void createCanvas();
+    void createCalendarStrip();
+    void createJobList();
+    void createPanels();
+    void createCapacityPanel();
+    void createButtons();
+    Control *makeControl(QWidget *parent, const QString &name, const QRect &place);
+    Control *makePicture(QWidget *parent, const QString &name, QPoint at, const QPixmap &picture);
+    Control *makeButton(int index, QWidget *parent, QPoint at, const QString &accessibleName);
+
+    int loadWorkCentres();
+    int loadRouteTypes();
+    void layOutCapacityHeader();
+    void placeWorkCentreLabels(int slotIndex);
+    void placeDraggedLabels(int slotIndex);
+    void resetRoutePictures();
+
+    void clearRows();
+    void showJobListResult(const engine::JobListResult &result, bool resetWcLabels);
+    void showStrip(const engine::JobListResult &result);
+    void setUpViewTitles();
+    void copyIconPicture(int slotIndex);
+    void notAvailableYet(const QString &what);
+    void guarded(const std::function<void()> &work);
+
+    Global &g;
+    std::vector<bool> m_iconFocused; // per slot: the icon holder shows the highlighted picture
+};

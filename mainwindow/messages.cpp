@@ -1,0 +1,26 @@
+#include "mainwindow/messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+Messages defaultMessages;
+Messages *installed = nullptr;
+} // namespace
+
+void Messages::problem(QWidget *window, const QString &message)
+{
+    QApplication::beep();
+    QMessageBox::warning(window, QStringLiteral("Brontalo"), message);
+}
+
+bool Messages::confirm(QWidget *window, const QString &question)
+{
+    QApplication::beep();
+    return QMessageBox::question(window, QString(), question, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+Messages &Messages::current() { return installed ? *installed : defaultMessages; }
+
+void Messages::install(Messages *messages) { installed = messages; }

@@ -1,0 +1,9 @@
+#pragma once
+
+struct Global;
+class FrmMain;
+
+// Everything the start does once the database is connected: the own tables, the
+// company name, the window's load, the calendar strip, the search list and the
+// dispatch view. A failing step is shown and the start goes on with the next.
+void prepareMainWindow(Global &global, FrmMain &window);
