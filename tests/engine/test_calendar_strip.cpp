@@ -1,0 +1,67 @@
+// The calendar strip's slots in the daily and weekly modes, from different weekdays.
+#include "engine/calendar_strip.h"
+
+#include <gtest/gtest.h>
+
+using dbaccess::Date;
+using engine::CalendarDays;
+using engine::FillCalendarStrip;
+
+namespace {
+
+const Date friday = Date::fromYmd(2026, 12, 11);
+const Date sunday = friday.addDays(2);
+const Date monday = friday.addDays(3);
+const Date tuesday = friday.addDays(4);
+
+TEST(CalendarStrip, DailySlotsAreSingleDaysWithWeekendsGreyed)
+{
+    const CalendarDays days = FillCalendarStrip(friday, engine::Daily);
+    for (int i = 0; i < engine::calendarSlotCount; ++i) {
+        EXPECT_EQ(days[i].start, friday.addDays(i)) << i;
+        EXPECT_EQ(days[i].end, friday.addDays(i + 1)) << i;
+    }
+    EXPECT_EQ(days[0].caption, "Dec 11");
+    EXPECT_EQ(days[21].caption, "Jan 1");
+    EXPECT_EQ(days[0].captionColour, engine::colours::darkGrey);
+    EXPECT_EQ(days[1].captionColour, engine::colours::silver);
+    EXPECT_EQ(days[2].captionColour, engine::colours::silver);
+    EXPECT_EQ(days[3].captionColour, engine::colours::darkGrey);
+}
+
+TEST(CalendarStrip, WeeklySlotsStartOnMondays)
+{
+    struct Case { const char *name; Date today; Date firstMonday; };
+    const Case cases[] = {
+        {"friday: the first slot runs to Monday", friday, monday},
+        {"sunday: the first slot is that Sunday alone", sunday, monday},
+        {"monday: the first slot is empty", monday, monday},
+        {"tuesday: the first slot runs to Sunday", tuesday, monday.addDays(7)},
+    };
+    for (const auto &c : cases) {
+        const CalendarDays days = FillCalendarStrip(c.today, engine::Weekly);
+        EXPECT_EQ(days[0].start, c.today) << c.name;
+        EXPECT_EQ(days[0].end, c.firstMonday) << c.name;
+        EXPECT_EQ(days[1].start, c.firstMonday) << c.name;
+        EXPECT_EQ(days[22].end, c.firstMonday.addDays(7 * 22)) << c.name;
+        EXPECT_EQ(days[1].caption, engine::monthDayText(c.firstMonday)) << c.name;
+        EXPECT_EQ(days[5].captionColour, engine::colours::darkGrey) << c.name;
+    }
+    EXPECT_EQ(FillCalendarStrip(monday, engine::Weekly)[0].caption,
+              FillCalendarStrip(monday, engine::Weekly)[1].caption);
+}
+
+TEST(CalendarStrip, DateJumpsLandOnDaysOrRoundedWeeks)
+{
+    struct Case { int daysAhead; int mode; int slot; };
+    const Case cases[] = {
+        {3, engine::Daily, 3},  {-2, engine::Daily, 0}, {30, engine::Daily, 30},
+        {10, engine::Weekly, 1}, {4, engine::Weekly, 1}, {3, engine::Weekly, 0},
+        {-10, engine::Weekly, 0}, {7 * 2 + 3, engine::Weekly, 2}, {24, engine::Weekly, 3}, {-1, engine::Weekly, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(engine::slotOfDate(friday, friday.addDays(c.daysAhead), c.mode), c.slot)
+            << c.daysAhead << " days ahead, mode " << c.mode;
+}
+
+} // namespace

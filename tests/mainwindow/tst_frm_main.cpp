@@ -1,0 +1,363 @@
+// The main window on a real database: the seed plant's load, hovering, pinning and
+// dragging on the floor plan, the calendar strip, and the job-list views.
+#include "data/own_tables.h"
+#include "mainwindow/floor_canvas.h"
+#include "mainwindow/layout.h"
+#include "tests/mainwindow/window_fixture.h"
+
+#include <QtTest>
+
+using dbaccess::Date;
+using testsupport::WindowFixture;
+
+namespace {
+
+const Date friday = Date::fromYmd(2026, 12, 11);
+
+QPoint iconCentre(const Global &g, int slot)
+{
+    return QPoint(g.wcPosX[std::size_t(slot - 1)] + 37, g.wcPosY[std::size_t(slot - 1)] + 37);
+}
+
+} // namespace
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<WindowFixture> f;
+    FrmMain &w() { return *f->window; }
+    Global &g() { return f->g; }
+
+    // Planned jobs straight into the schedule table.
+    void addJob(int line, int slot, const QString &hours, int status = 1, int sequence = 0,
+                Date start = friday)
+    {
+        f->fresh.exec(QStringLiteral("insert into brontalo_schedule(workcenterid,sequence,status,"
+                                     "solineid,startdate,runhours) values (%1,%2,%3,%4,'%5',%6)")
+                          .arg(slot)
+                          .arg(sequence)
+                          .arg(status)
+                          .arg(line)
+                          .arg(QString::fromStdString(start.isoText()))
+                          .arg(hours)
+                          .toStdString());
+    }
+
+    // A company with `count` open lines of one product; returns their ids.
+    std::vector<int> openLines(int count)
+    {
+        f->erp.company(1, "Frames Ltd");
+        const int product = f->erp.product("Casement window");
+        std::vector<int> lines;
+        for (int i = 0; i < count; ++i) {
+            const int order = f->erp.order(1, "2026-12-18 14:30:00");
+            lines.push_back(f->erp.line(order, product, "5"));
+        }
+        return lines;
+    }
+
+    // Creates the own tables before rows are added to them, as an earlier start would.
+    void ownTablesNow() { data::EnsureOwnTables(f->fresh.db()); }
+
+private slots:
+    void init() { f = std::make_unique<WindowFixture>(friday); }
+    void cleanup() { f.reset(); }
+
+    void loadsTheSeedPlant()
+    {
+        f = std::make_unique<WindowFixture>(friday, 2);
+        f->erp.company(1, "Frames Ltd");
+        f->erp.company(2, "Second Site");
+        f->start();
+        const QList<QPoint> places = {{127, 140}, {240, 78}, {409, 55},
+                                      {741, 186}, {515, 468}, {766, 716}};
+        QCOMPARE(w().iconHolderCount(), 6);
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(QPoint(g().wcPosX[i], g().wcPosY[i]), places[i]);
+            Control *name = w().lblWcName[std::size_t(i)];
+            QCOMPARE(name->x(), places[i].x() + 37 - name->width() / 2);
+            QCOMPARE(name->y(), places[i].y() + 65);
+            QCOMPARE(w().lblWcDate[std::size_t(i)]->x(), places[i].x() + 22);
+            QCOMPARE(w().lblWcDate[std::size_t(i)]->y(), name->y() + 12);
+        }
+        QCOMPARE(w().lblWcName[4]->caption(), QStringLiteral("QA"));
+        QCOMPARE(w().lblMovePath[5]->caption(), QStringLiteral("packing"));
+        QCOMPARE(w().lblMovePath[6]->caption(), QString());
+        QCOMPARE(w().lblGanttWc.size(), std::size_t(6));
+        QCOMPARE(w().lblRoutePath[2]->caption(), QStringLiteral("Special Welding"));
+        QCOMPARE(w().lblRoutePath[2]->tag, QStringLiteral("3"));
+        QCOMPARE(w().lblRoutePath[3]->caption(), QString());
+        QCOMPARE(g().routeStepTable[1], (std::vector<int>{4, 6}));
+        QCOMPARE(w().lblTitle[16]->caption(), QStringLiteral("Second Site"));
+        QCOMPARE(g().selectedWc, 98);
+        for (int r = 0; r < 27; ++r)
+            QVERIFY(w().lblRowSO[r]->caption().isEmpty() && w().lblRowNote[r]->caption().isEmpty());
+        QCOMPARE(w().lblCalBlock[0]->caption(), QStringLiteral("Dec 11"));
+        QVERIFY(w().imgDayBlock[0]->isHidden());
+        QVERIFY(f->messages.problems.isEmpty());
+    }
+
+    void hoverSelectsAndReselects()
+    {
+        f->start();
+        FloorCanvas *canvas = w().picCanvas;
+        testsupport::move(canvas, iconCentre(g(), 2));
+        QCOMPARE(g().selectedWc, 2);
+        QCOMPARE(w().lblTitle[0]->caption(), QStringLiteral("milling"));
+        QCOMPARE(w().lblTitle[8]->caption(), QStringLiteral("milling"));
+        QVERIFY(w().lblWcName[1]->isBold());
+        QCOMPARE(w().lblWcName[1]->y(), 78 + 82);
+        QVERIFY(!w().imgDayBlock[5]->isHidden());
+
+        testsupport::move(canvas, QPointF(600, 40));
+        QCOMPARE(g().selectedWc, 2); // empty floor keeps the selection
+
+        testsupport::move(canvas, iconCentre(g(), 1));
+        QCOMPARE(g().selectedWc, 1);
+        QVERIFY(!w().lblWcName[1]->isBold());
+        QCOMPARE(w().lblWcName[1]->y(), 78 + 65);
+        QCOMPARE(w().lblTitle[0]->caption(), QStringLiteral("cnc"));
+
+        // The highlight lies under the selected icon: a corner of it is no longer floor.
+        const QImage before = w().picCanvas->layer().toImage();
+        testsupport::move(canvas, iconCentre(g(), 5));
+        const QImage after = w().picCanvas->layer().toImage();
+        const QPoint underQa(515 - 45 + 89, 468 - 7 + 88);
+        QVERIFY(before.pixel(underQa) != after.pixel(underQa));
+    }
+
+    void hitRuleTakesTheLowerSlotWhereBoxesOverlap_data()
+    {
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<int>("selected");
+        // Slot 2 is moved to overlap slot 1, whose box runs from (127,140) to (202,215).
+        QTest::newRow("overlap goes to the lower slot") << QPointF(180, 190) << 1;
+        QTest::newRow("only slot 2 covers this") << QPointF(220, 220) << 2;
+        QTest::newRow("left edge itself is outside") << QPointF(127, 150) << 0;
+        QTest::newRow("right edge itself is outside") << QPointF(202, 150) << 0;
+        QTest::newRow("just inside the top edge") << QPointF(130, 140.5) << 1;
+    }
+    void hitRuleTakesTheLowerSlotWhereBoxesOverlap()
+    {
+        QFETCH(QPointF, at);
+        QFETCH(int, selected);
+        f->start();
+        g().wcPosX[1] = 170;
+        g().wcPosY[1] = 180;
+        QCOMPARE(w().FindIconAt(at.x(), at.y()) + 1, selected);
+    }
+
+    void pressPinsAndUnpinsTheSelection()
+    {
+        f->start();
+        FloorCanvas *canvas = w().picCanvas;
+        testsupport::move(canvas, iconCentre(g(), 1));
+        testsupport::press(canvas, iconCentre(g(), 1));
+        QVERIFY(g().hoverFrozen);
+        testsupport::move(canvas, iconCentre(g(), 2));
+        QCOMPARE(g().selectedWc, 1);
+
+        testsupport::press(canvas, iconCentre(g(), 2)); // another icon: only unpins
+        QVERIFY(!g().hoverFrozen);
+        QCOMPARE(g().selectedWc, 1);
+        testsupport::move(canvas, iconCentre(g(), 2));
+        QCOMPARE(g().selectedWc, 2);
+
+        testsupport::press(canvas, iconCentre(g(), 2));
+        testsupport::press(canvas, iconCentre(g(), 2));
+        QVERIFY(!g().hoverFrozen);
+    }
+
+    void dragMovesTheIconAndReleaseStoresItOnce()
+    {
+        f->start();
+        f->fresh.exec("create table place_writes(n serial, posx int, posy int)");
+        f->fresh.exec("create function log_place() returns trigger language plpgsql as $$ begin "
+                      "insert into place_writes(posx,posy) values (new.posx,new.posy); "
+                      "return new; end $$");
+        f->fresh.exec("create trigger log_place after update on brontalo_workcenter for each row "
+                      "execute function log_place()");
+        FloorCanvas *canvas = w().picCanvas;
+        testsupport::move(canvas, iconCentre(g(), 3));
+        w().pnlMenu[1]->show(); // the editor is open while its panel is shown
+
+        testsupport::move(canvas, QPointF(500, 400), Qt::LeftButton);
+        QCOMPARE(g().wcPosX[2], 463);
+        QCOMPARE(g().wcPosY[2], 363);
+        QCOMPARE(w().lblWcName[2]->y(), 445);
+        QCOMPARE(w().lblWcDate[2]->x(), 485);
+        testsupport::move(canvas, QPointF(500.5, 400), Qt::LeftButton);
+        QCOMPARE(g().wcPosX[2], 464); // 463.5 rounds to the even neighbour
+        QCOMPARE(f->fresh.scalar("select count(*) from place_writes"), std::string("0"));
+
+        testsupport::release(canvas, QPointF(500.5, 400));
+        QCOMPARE(f->fresh.scalar("select posx||','||posy from brontalo_workcenter where id=3"),
+                 std::string("464,363"));
+        QCOMPARE(f->fresh.scalar("select count(*) from place_writes"), std::string("2"));
+        testsupport::release(canvas, QPointF(500.5, 400));
+        QCOMPARE(f->fresh.scalar("select count(*) from place_writes"), std::string("2"));
+        QVERIFY(f->messages.problems.isEmpty());
+    }
+
+    void panelsCloseOnTheirTitleBars_data()
+    {
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("editor title bar") << 1 << QPoint(200, 10) << true;
+        QTest::newRow("editor cancel button") << 1 << QPoint(100, 495) << true;
+        QTest::newRow("editor body") << 1 << QPoint(200, 300) << false;
+        QTest::newRow("route types anywhere") << 2 << QPoint(100, 300) << true;
+        QTest::newRow("move-to close cross") << 5 << QPoint(250, 10) << true;
+        QTest::newRow("move-to title left") << 5 << QPoint(100, 10) << false;
+        QTest::newRow("search list never") << 3 << QPoint(10, 10) << false;
+    }
+    void panelsCloseOnTheirTitleBars()
+    {
+        QFETCH(int, panel);
+        QFETCH(QPoint, at);
+        QFETCH(bool, closes);
+        f->start();
+        w().pnlMenu[std::size_t(panel)]->show();
+        testsupport::press(w().pnlMenu[std::size_t(panel)], at);
+        QCOMPARE(w().pnlMenu[std::size_t(panel)]->isHidden(), closes);
+    }
+
+    void stripSwitchesBetweenDaysAndWeeks()
+    {
+        f->start();
+        QCOMPARE(w().lblCalBlock[0]->foreground(), QColor(0, 0, 0));
+        QCOMPARE(w().lblCalBlock[1]->foreground(), QColor(192, 192, 192)); // Saturday
+        QCOMPARE(g().calendarDays[0].captionColour, engine::colours::darkGrey);
+
+        testsupport::move(w().picCanvas, iconCentre(g(), 1));
+        testsupport::move(w().imgDayBlock[4], QPointF(3, 3));
+        QCOMPARE(g().selectedDay, 4);
+        QVERIFY(w().lblCalBlock[4]->isBold());
+        QCOMPARE(w().lblTitle[5]->caption(), QStringLiteral("Dec 15"));
+
+        testsupport::move(w().picCanvas, QPointF(400, 750)); // the clock opens the chooser
+        QVERIFY(!w().pnlMenu[0]->isHidden());
+        testsupport::press(w().lblTitle[7], QPointF(5, 5));
+        QCOMPARE(g().calendarMode, int(engine::Weekly));
+        QCOMPARE(g().selectedDay, 4);
+        QCOMPARE(g().calendarDays[0].end, Date::fromYmd(2026, 12, 14));
+        QCOMPARE(w().lblCalBlock[1]->caption(), QStringLiteral("Dec 14"));
+        QVERIFY(w().pnlMenu[0]->isHidden());
+
+        testsupport::press(w().imgDayBlock[4], QPointF(3, 3)); // lock
+        testsupport::move(w().imgDayBlock[6], QPointF(3, 3));
+        QCOMPARE(g().selectedDay, 4);
+    }
+
+    void pendingViewListsUnplannedLines()
+    {
+        const auto lines = openLines(30);
+        ownTablesNow();
+        addJob(lines[1], 1, "2", 0); // removed jobs still count as planned
+        addJob(lines[4], 2, "2");
+        f->start();
+        testsupport::move(w().picCanvas, iconCentre(g(), 2));
+        testsupport::move(w().imgDayBlock[3], QPointF(3, 3));
+        testsupport::move(w().picCanvas, QPointF(50, 30)); // the logo zone
+        QCOMPARE(g().selectedWc, 0);
+        QCOMPARE(g().selectedDay, 0);
+        QCOMPARE(w().lblTitle[0]->caption(), QStringLiteral("sales orders"));
+        QCOMPARE(w().lblRowSO[0]->tag.toInt(), lines[0]);
+        QCOMPARE(w().lblRowSO[1]->tag.toInt(), lines[2]);
+        QCOMPARE(w().lblRowSO[26]->tag.toInt(), lines[28]);
+        QCOMPARE(w().lblRowNote[26]->caption(), QStringLiteral("[Select Route type]"));
+        QCOMPARE(w().lblRowDue[0]->caption(), QStringLiteral("18-Dec-26"));
+        QCOMPARE(w().lblRowHrs[0]->caption(), QString());
+        QCOMPARE(w().lblRowTotal->caption(), QString());
+        QVERIFY(w().imgDayBlock[0]->isHidden());
+        QCOMPARE(w().btnMenu[0]->pictureId(), 1);
+    }
+
+    void dispatchViewListsFinishedLinesOnce()
+    {
+        const auto lines = openLines(3);
+        ownTablesNow();
+        for (int slot : {1, 2, 6})
+            addJob(lines[0], slot, "1", 4);
+        addJob(lines[1], 1, "1", 4);
+        addJob(lines[1], 2, "1", 4);
+        addJob(lines[1], 6, "1", 3);
+        addJob(lines[2], 1, "1", 0); // only removed jobs: not listed
+        f->start();
+        w().RefreshJobList(true);
+        QCOMPARE(w().lblTitle[0]->caption(), QStringLiteral("dispatch"));
+        QCOMPARE(w().lblRowSO[0]->tag.toInt(), lines[0]);
+        QCOMPARE(w().lblRowSO[1]->caption(), QString());
+        QVERIFY(!w().pnlDispatchCover->isHidden());
+        QCOMPARE(w().lblTitle[5]->caption(), QStringLiteral("pending"));
+    }
+
+    void workCentreQueueShowsTheFirst27InQueueOrder()
+    {
+        const auto lines = openLines(30);
+        ownTablesNow();
+        for (int i = 0; i < 30; ++i)
+            addJob(lines[std::size_t(i)], 2, "1", 1, i < 2 ? 5 : 0);
+        f->start();
+        testsupport::move(w().picCanvas, iconCentre(g(), 2));
+        QCOMPARE(w().lblRowSO[0]->tag.toInt(), lines[2]);
+        QCOMPARE(w().lblRowSO[26]->tag.toInt(), lines[28]);
+        QCOMPARE(w().lblRowSeq[26]->caption(), QStringLiteral("27"));
+        QCOMPARE(w().lblRowTotal->caption(), QStringLiteral("Total Hrs: 27"));
+        QVERIFY(!w().lblRowHrs[0]->tag.isEmpty());
+    }
+
+    void totalAddsTheRoundedHours()
+    {
+        const auto lines = openLines(2);
+        ownTablesNow();
+        addJob(lines[0], 4, "1.04");
+        addJob(lines[1], 4, "1.06", 2);
+        f->start();
+        testsupport::move(w().picCanvas, iconCentre(g(), 4));
+        QCOMPARE(w().lblRowHrs[0]->caption(), QStringLiteral("1"));
+        QCOMPARE(w().lblRowHrs[1]->caption(), QStringLiteral("1.1"));
+        QCOMPARE(w().lblRowTotal->caption(), QStringLiteral("Total Hrs: 2.1"));
+        QCOMPARE(w().lblRowSeq[1]->background(), QColor(40, 167, 69));
+        QCOMPARE(w().lblRowSO[0]->foreground(), QColor(0, 128, 0));
+    }
+
+    void stripShowsBookedHours_data()
+    {
+        QTest::addColumn<QString>("hours");
+        QTest::addColumn<int>("picture");
+        QTest::addColumn<QString>("free");
+        QTest::addColumn<QColor>("freeColour");
+        QTest::newRow("3 hours of 8") << "3" << 1 << "(5)" << QColor(0, 192, 0);
+        QTest::newRow("8 hours of 8") << "8" << 0 << "" << QColor(0, 192, 0);
+        QTest::newRow("10 hours of 8") << "10" << 4 << "(2)" << QColor(192, 0, 0);
+    }
+    void stripShowsBookedHours()
+    {
+        QFETCH(QString, hours);
+        QFETCH(int, picture);
+        QFETCH(QString, free);
+        QFETCH(QColor, freeColour);
+        const auto lines = openLines(2);
+        ownTablesNow();
+        addJob(lines[0], 5, hours);
+        addJob(lines[1], 5, "8", 1, 0, friday.addDays(19)); // a late slot counts as well
+        f->start();
+        testsupport::move(w().picCanvas, iconCentre(g(), 5));
+        QCOMPARE(w().imgDayBlock[0]->pictureId(), picture);
+        QCOMPARE(w().lblBlockAvailHrs[0]->caption(), free);
+        if (!free.isEmpty())
+            QCOMPARE(w().lblBlockAvailHrs[0]->foreground(), freeColour);
+        QCOMPARE(w().lblBlockCapacity[0]->caption(), QStringLiteral("8"));
+        QCOMPARE(w().lblBlockCapacity[1]->caption(), QString()); // Saturday
+        QCOMPARE(w().imgDayBlock[19]->pictureId(), 0);
+        QCOMPARE(w().imgDayBlock[16]->pictureId(), 5); // a free Sunday
+        QCOMPARE(w().imgDayBlock[20]->pictureId(), 2); // a free weekday
+    }
+};
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frm_main.moc"
