@@ -1,32 +1,16 @@
 #!/usr/bin/env bash
-# Builds Brontalo, starts the private PostgreSQL, creates and fills the demo ERP
-# database when it is missing, writes brontalo.ini beside the program and starts it.
-# The server keeps running afterwards; stop it with: bash scripts/pg.sh stop
+# Builds Brontalo and runs it on the demo ERP database (created on first use).
+# The database server keeps running afterwards; stop it with: bash scripts/pg.sh stop
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-source "$root/scripts/pg-settings.sh"
+bash "$root/scripts/demo-prepare.sh"
+bin="${BRONTALO_BUILD_DIR:-$root/build}/bin"
 
-bash "$root/scripts/install-deps.sh"
-
-build="${BRONTALO_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2
-
-bash "$root/scripts/pg.sh" start
-
-export PGHOST="$BRONTALO_PG_HOST" PGPORT="$BRONTALO_PG_PORT" PGUSER="$BRONTALO_PG_USER"
-export PGPASSWORD="$BRONTALO_PG_PASSWORD"
-demo_db=brontalo_demo
-if ! psql -d postgres -tAc "SELECT 1 FROM pg_database WHERE datname='$demo_db'" | grep -q 1; then
-    echo "Creating the demo ERP database $demo_db ..."
-    psql -q -v ON_ERROR_STOP=1 -d postgres -c "CREATE DATABASE $demo_db"
-    psql -q -v ON_ERROR_STOP=1 -d "$demo_db" -f "$root/demo/erp_schema.sql" >/dev/null
-    psql -q -v ON_ERROR_STOP=1 -d "$demo_db" -f "$root/demo/demo_data.sql" >/dev/null
-fi
-
-bin="$build/bin"
-mkdir -p "$bin"
-printf '%s\r\n' "$BRONTALO_PG_HOST" "$BRONTALO_PG_PORT" "$BRONTALO_PG_USER" \
-    "$BRONTALO_PG_PASSWORD" "$demo_db" "1" "" >"$bin/brontalo.ini"
-echo "Settings written to $bin/brontalo.ini"
 echo "The demo database server keeps running; stop it with: bash scripts/pg.sh stop"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display is available. Run it under a virtual one instead:"
+    echo "    xvfb-run -s '-screen 0 1920x1080x24' $bin/Brontalo"
+    echo "or take a picture of it with: bash scripts/screenshot.sh shot.png"
+    exit 0
+fi
+exec "$bin/Brontalo"
