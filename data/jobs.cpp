@@ -81,6 +81,13 @@ std::string liveJobsBefore(dbaccess::Date before)
            sqlDate(before) + " and status>0";
 }
 
+std::string liveHoursPerDay(dbaccess::Date from, dbaccess::Date before)
+{
+    return "select workcenterid,greatest(startdate," + sqlDate(from) +
+           ") as startdate,sum(runhours) as runhours from (" + liveJobsBefore(before) +
+           ") as live group by 1,2";
+}
+
 std::string liveJobsOfLine(long long lineId, int loadedWorkCentres)
 {
     return "select workcenterid,startdate as scheduledStart from brontalo_schedule where "

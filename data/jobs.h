@@ -38,6 +38,9 @@ std::string jobRow(long long jobId);
 std::string liveJobsOfWorkCentreBefore(int workCentreSlot, dbaccess::Date before);
 // All live jobs starting before `before`, for the load forecast.
 std::string liveJobsBefore(dbaccess::Date before);
+// The same jobs summed per work-centre slot and start day by the database, overdue
+// jobs on `from`: at most one row per slot and day, however many jobs there are.
+std::string liveHoursPerDay(dbaccess::Date from, dbaccess::Date before);
 // Live jobs of one line at the loaded work centres, for showing its route.
 std::string liveJobsOfLine(long long lineId, int loadedWorkCentres);
 // The live job of a line at the lowest work-centre slot, for the search jump.

@@ -1,5 +1,6 @@
 #include "data/list_rows.h"
 
+#include "data/each_row.h"
 #include "dbaccess/record_set.h"
 
 namespace data {
@@ -11,22 +12,6 @@ std::optional<dbaccess::Date> optionalDate(const dbaccess::Value &value)
     if (value.isNull())
         return std::nullopt;
     return value.toDate();
-}
-
-// Opens `sql`, hands every row to `read` and closes the set, also on an error.
-template <typename Read>
-void eachRow(dbaccess::RecordSet &rs, const std::string &sql, Read read)
-{
-    rs.open(sql);
-    try {
-        if (rs.recordCount() > 0)
-            for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-                read();
-    } catch (...) {
-        rs.close();
-        throw;
-    }
-    rs.close();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "data/plant.h"
 
+#include "data/each_row.h"
 #include "dbaccess/record_set.h"
 
 namespace data {
@@ -21,54 +22,49 @@ std::optional<std::int64_t> optionalInt(const dbaccess::Value &value)
     return value.isNull() ? std::nullopt : std::optional<std::int64_t>(value.toInt());
 }
 
-int flag(const dbaccess::Value &value) { return value.isNull() ? 0 : int(value.toInt()); }
+int flag(const dbaccess::Value &value)
+{
+    return value.isNull() ? 0 : int(value.toInt());
+}
 
 } // namespace
 
 std::vector<WorkCentre> readActiveWorkCentres(dbaccess::RecordSet &rs)
 {
     std::vector<WorkCentre> centres;
-    rs.open(activeWorkCentres());
-    if (rs.recordCount() > 0) {
-        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
-            WorkCentre wc;
-            wc.id = rs.field("ID").toInt();
-            wc.iconStyle = rs.isNull("iconstyle") ? 0 : int(rs.field("iconstyle").toInt());
-            wc.name = rs.field("name").toText();
-            wc.dailyHours =
-                rs.isNull("dailyworkhours") ? dbaccess::Decimal() : rs.field("dailyworkhours").toDecimal();
-            wc.saturdayWorked = flag(rs.field("saturdayworked"));
-            wc.sundayWorked = flag(rs.field("sundayworked"));
-            if (!rs.isNull("runrate"))
-                wc.runRate = rs.field("runrate").toDecimal();
-            wc.posX = optionalInt(rs.field("posX"));
-            wc.posY = optionalInt(rs.field("posY"));
-            centres.push_back(std::move(wc));
-        }
-    }
-    rs.close();
+    eachRow(rs, activeWorkCentres(), [&] {
+        WorkCentre wc;
+        wc.id = rs.field("ID").toInt();
+        wc.iconStyle = rs.isNull("iconstyle") ? 0 : int(rs.field("iconstyle").toInt());
+        wc.name = rs.field("name").toText();
+        wc.dailyHours = rs.isNull("dailyworkhours") ? dbaccess::Decimal()
+                                                    : rs.field("dailyworkhours").toDecimal();
+        wc.saturdayWorked = flag(rs.field("saturdayworked"));
+        wc.sundayWorked = flag(rs.field("sundayworked"));
+        if (!rs.isNull("runrate"))
+            wc.runRate = rs.field("runrate").toDecimal();
+        wc.posX = optionalInt(rs.field("posX"));
+        wc.posY = optionalInt(rs.field("posY"));
+        centres.push_back(std::move(wc));
+    });
     return centres;
 }
 
 std::vector<RouteType> readActiveRouteTypes(dbaccess::RecordSet &rs)
 {
     std::vector<RouteType> routes;
-    rs.open(activeRouteTypes());
-    if (rs.recordCount() > 0) {
-        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
-            RouteType route;
-            route.id = rs.field("id").toInt();
-            route.name = rs.field("name").toText();
-            for (int j = 1; j <= 10; ++j) {
-                const auto &step = rs.field("step" + std::to_string(j));
-                if (step.isNull())
-                    break;
-                route.steps.push_back(int(step.toInt()));
-            }
-            routes.push_back(std::move(route));
+    eachRow(rs, activeRouteTypes(), [&] {
+        RouteType route;
+        route.id = rs.field("id").toInt();
+        route.name = rs.field("name").toText();
+        for (int j = 1; j <= 10; ++j) {
+            const auto &step = rs.field("step" + std::to_string(j));
+            if (step.isNull())
+                break;
+            route.steps.push_back(int(step.toInt()));
         }
-    }
-    rs.close();
+        routes.push_back(std::move(route));
+    });
     return routes;
 }
 

@@ -1,5 +1,6 @@
 #include "data/search_rows.h"
 
+#include "data/each_row.h"
 #include "data/erp_queries.h"
 #include "dbaccess/record_set.h"
 
@@ -19,18 +20,14 @@ std::string firstCharacters(const std::string &text, std::size_t count)
 std::vector<SearchEntry> readSearchEntries(dbaccess::RecordSet &rs, int companyId)
 {
     std::vector<SearchEntry> entries;
-    rs.open(erp::searchList(companyId));
-    if (rs.recordCount() > 0) {
-        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
-            SearchEntry entry;
-            entry.text = rs.field(0).toText() + " " + firstCharacters(rs.field(1).toText(), 35);
-            if (!rs.field(2).isNull())
-                entry.text += " " + rs.field(2).toText();
-            entry.lineId = rs.field(3).toInt();
-            entries.push_back(std::move(entry));
-        }
-    }
-    rs.close();
+    eachRow(rs, erp::searchList(companyId), [&] {
+        SearchEntry entry;
+        entry.text = rs.field(0).toText() + " " + firstCharacters(rs.field(1).toText(), 35);
+        if (!rs.field(2).isNull())
+            entry.text += " " + rs.field(2).toText();
+        entry.lineId = rs.field(3).toInt();
+        entries.push_back(std::move(entry));
+    });
     return entries;
 }
 

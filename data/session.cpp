@@ -1,5 +1,6 @@
 #include "data/session.h"
 
+#include "data/each_row.h"
 #include "data/erp_queries.h"
 #include "dbaccess/startup.h"
 
@@ -7,12 +8,13 @@ namespace data {
 
 std::string readCompanyName(dbaccess::Database &database, int companyId)
 {
-    auto &rs = database.rsMain;
-    rs.open(erp::companyName(companyId));
     std::string name;
-    if (rs.recordCount() >= 1)
-        name = rs.field(0).toText();
-    rs.close();
+    bool first = true;
+    eachRow(database.rsMain, erp::companyName(companyId), [&] {
+        if (first)
+            name = database.rsMain.field(0).toText();
+        first = false;
+    });
     return name;
 }
 

@@ -39,6 +39,7 @@ FrmMain::FrmMain(Global &global, QWidget *parent) : QWidget(parent), g(global)
     createPanels();
     createCapacityPanel();
     createButtons();
+    connectRowEvents();
 }
 
 Control *FrmMain::makeControl(QWidget *parent, const QString &name, const QRect &place)
@@ -177,9 +178,6 @@ void FrmMain::createJobList()
             cell->setTextFormat(Qt::PlainText);
         for (Control *cell : {lblRowSO[r], lblRowDesc[r], lblRowNote[r], lblRowHrs[r]})
             cell->setCursor(Qt::PointingHandCursor);
-        lblRowSO[r]->onPress = [this, r](Qt::MouseButton, QPointF) {
-            guarded([&] { SelectJobRow(r); });
-        };
     }
     lblRowTotal = makeControl(this, QStringLiteral("lblRowTotal"), layout::rowTotal);
     lblRowTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -366,16 +364,10 @@ void FrmMain::createButtons()
     makeButton(13, pnlMenu[2], QPoint(210, 422), QStringLiteral("add route type"));
     for (auto [index, button] : btnMenu) {
         button->raise();
-        if (index != 0)
-            button->onPress = [this, index = index](Qt::MouseButton, QPointF) {
-                guarded([&] {
-                    hideStatusPictures();
-                    notAvailableYet(QStringLiteral("This command"));
-                    (void)index;
-                });
-            };
+        button->onPress = [this, index = index](Qt::MouseButton, QPointF at) {
+            guarded([&] { pressMenu(index, at); });
+        };
     }
-    btnMenu[0]->onPress = [this](Qt::MouseButton, QPointF) { hideStatusPictures(); };
 }
 
 void FrmMain::paintEvent(QPaintEvent *)
@@ -402,6 +394,5 @@ void FrmMain::notAvailableYet(const QString &what)
     showProblem(this, what + QStringLiteral(" is not available yet in this version of Brontalo."));
 }
 
-void FrmMain::SelectJobRow(int) { notAvailableYet(QStringLiteral("Selecting a job row")); }
 void FrmMain::OpenWorkCentreEditor() { notAvailableYet(QStringLiteral("The work-centre editor")); }
 void FrmMain::FillWorkCentreEditor() { notAvailableYet(QStringLiteral("The work-centre editor")); }

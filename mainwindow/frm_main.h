@@ -50,9 +50,28 @@ public:
     // Pointer over the sales-order logo: back to the pending lines, planning them first.
     void logoHover();
 
-    // Hooks for the commands and panels that later work adds; by default they say that
-    // the feature is not available yet.
+    // Row actions.
     void SelectJobRow(int row);
+    void openRunHoursBox(int row);
+    void openCommentBox(int row);
+    void nextStatus(int row);
+    void placeReorderArrows(int row);
+    void reorder(bool down);
+    void highlightMoveEntry(int entry);
+    void moveTickedJobs(int entry);
+
+    // The commands of the btnMenu images, by index; `at` is the press in the
+    // button's fine units.
+    void pressMenu(int index, QPointF at);
+    void saveRunHoursAndComment();
+    void removeOrMoveTickedJobs(QPointF at);
+    void showProductionList();
+    void showDispatch();
+    void toggleLoadForecast();
+    void ForecastLoad();
+    void ListMaterialRequirements();
+
+    // The work-centre editor is built later; until then these say so.
     void OpenWorkCentreEditor();
     void FillWorkCentreEditor();
 
@@ -101,6 +120,8 @@ private:
     void createPanels();
     void createCapacityPanel();
     void createButtons();
+    void connectRowEvents();
+    bool rowCarriesJob(int row) const;
     Control *makeControl(QWidget *parent, const QString &name, const QRect &place);
     Control *makePicture(QWidget *parent, const QString &name, QPoint at, const QPixmap &picture);
     Control *makeButton(int index, QWidget *parent, QPoint at, const QString &accessibleName);
@@ -121,5 +142,7 @@ private:
     void guarded(const std::function<void()> &work);
 
     Global &g;
+    int arrowRow = 0;  // row at which the reorder arrows were last placed
+    int moveHover = 0; // move-to entry last highlighted; after a move the target slot
     std::vector<bool> m_iconFocused; // per slot: the icon holder shows the highlighted picture
 };

@@ -208,14 +208,3 @@ void FrmMain::panelPress(int index, QPointF at)
     if (close)
         pnlMenu[std::size_t(index)]->hide();
 }
-
-void FrmMain::logoHover()
-{
-    if (g.selectedWc <= 0)
-        return;
-    hideStatusPictures();
-    g.selectedWc = engine::views::pending;
-    RedrawFloorPlan();
-    engine::AutoSchedule(*g.database, g.companyId, g.currentDate);
-    RefreshJobList(true);
-}

@@ -8,62 +8,30 @@
 #include <QtTest>
 
 using dbaccess::Date;
+using testsupport::iconCentre;
 using testsupport::WindowFixture;
 
 namespace {
 
-const Date friday = Date::fromYmd(2026, 12, 11);
-
-QPoint iconCentre(const Global &g, int slot)
-{
-    return QPoint(g.wcPosX[std::size_t(slot - 1)] + 37, g.wcPosY[std::size_t(slot - 1)] + 37);
-}
+const Date friday = testsupport::WindowTest::workingDate();
 
 } // namespace
 
-class TestFrmMain : public QObject
+class TestFrmMain : public testsupport::WindowTest
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<WindowFixture> f;
-    FrmMain &w() { return *f->window; }
-    Global &g() { return f->g; }
 
-    // Planned jobs straight into the schedule table.
+    std::vector<int> openLines(int count) { return f->openLines(count); }
+    void ownTablesNow() { f->ownTablesNow(); }
     void addJob(int line, int slot, const QString &hours, int status = 1, int sequence = 0,
                 Date start = friday)
     {
-        f->fresh.exec(QStringLiteral("insert into brontalo_schedule(workcenterid,sequence,status,"
-                                     "solineid,startdate,runhours) values (%1,%2,%3,%4,'%5',%6)")
-                          .arg(slot)
-                          .arg(sequence)
-                          .arg(status)
-                          .arg(line)
-                          .arg(QString::fromStdString(start.isoText()))
-                          .arg(hours)
-                          .toStdString());
+        f->addJob(line, slot, hours, status, sequence, start);
     }
-
-    // A company with `count` open lines of one product; returns their ids.
-    std::vector<int> openLines(int count)
-    {
-        f->erp.company(1, "Frames Ltd");
-        const int product = f->erp.product("Casement window");
-        std::vector<int> lines;
-        for (int i = 0; i < count; ++i) {
-            const int order = f->erp.order(1, "2026-12-18 14:30:00");
-            lines.push_back(f->erp.line(order, product, "5"));
-        }
-        return lines;
-    }
-
-    // Creates the own tables before rows are added to them, as an earlier start would.
-    void ownTablesNow() { data::EnsureOwnTables(f->fresh.db()); }
 
 private slots:
-    void init() { f = std::make_unique<WindowFixture>(friday); }
-    void cleanup() { f.reset(); }
 
     void loadsTheSeedPlant()
     {
@@ -269,7 +237,7 @@ private slots:
         QCOMPARE(w().lblRowSO[1]->tag.toInt(), lines[2]);
         QCOMPARE(w().lblRowSO[26]->tag.toInt(), lines[28]);
         QCOMPARE(w().lblRowNote[26]->caption(), QStringLiteral("[Select Route type]"));
-        QCOMPARE(w().lblRowDue[0]->caption(), QStringLiteral("18-Dec-26"));
+        QCOMPARE(w().lblRowDue[0]->caption(), QStringLiteral("18-Dec-26")); // a week on
         QCOMPARE(w().lblRowHrs[0]->caption(), QString());
         QCOMPARE(w().lblRowTotal->caption(), QString());
         QVERIFY(w().imgDayBlock[0]->isHidden());

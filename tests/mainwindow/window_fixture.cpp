@@ -1,5 +1,6 @@
 #include "tests/mainwindow/window_fixture.h"
 
+#include "data/own_tables.h"
 #include "mainwindow/startup_sequence.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,40 @@ FrmMain &WindowFixture::start()
     prepareMainWindow(g, *window);
     window->show();
     return *window;
+}
+
+std::vector<int> WindowFixture::openLines(int count)
+{
+    erp.company(1, "Frames Ltd");
+    const int product = erp.product("Casement window");
+    const std::string due = g.currentDate.addDays(7).isoText() + " 14:30:00";
+    std::vector<int> lines;
+    for (int i = 0; i < count; ++i)
+        lines.push_back(erp.line(erp.order(1, due), product, "5"));
+    return lines;
+}
+
+void WindowFixture::ownTablesNow() { data::EnsureOwnTables(fresh.db()); }
+
+int WindowFixture::addJob(int line, int slot, const QString &hours, int status, int sequence,
+                          std::optional<dbaccess::Date> start)
+{
+    const std::string day = start.value_or(g.currentDate).isoText();
+    return std::stoi(fresh.scalar(
+        QStringLiteral("insert into brontalo_schedule(workcenterid,sequence,status,solineid,"
+                       "startdate,runhours) values (%1,%2,%3,%4,'%5',%6) returning id")
+            .arg(slot)
+            .arg(sequence)
+            .arg(status)
+            .arg(line)
+            .arg(QString::fromStdString(day))
+            .arg(hours)
+            .toStdString()));
+}
+
+QPoint iconCentre(const Global &g, int slot)
+{
+    return QPoint(g.wcPosX[std::size_t(slot - 1)] + 37, g.wcPosY[std::size_t(slot - 1)] + 37);
 }
 
 namespace {

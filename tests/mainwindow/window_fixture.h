@@ -7,9 +7,12 @@
 #include "tests/support/test_database.h"
 
 #include <QMouseEvent>
+#include <QObject>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
+#include <vector>
 #include <memory>
 
 namespace testsupport {
@@ -42,12 +45,42 @@ public:
     // Shows the window; before this, ERP rows may be added through `erp`.
     FrmMain &start();
 
+    // Company 1 with `count` open lines of one product, due a week after `today`.
+    std::vector<int> openLines(int count);
+    // Creates the own tables before rows are added to them, as an earlier start would.
+    void ownTablesNow();
+    // A job straight into the schedule table; returns its id.
+    int addJob(int line, int slot, const QString &hours, int status = 1, int sequence = 0,
+               std::optional<dbaccess::Date> start = {});
+
     FreshDatabase fresh;
     ErpFixture erp{fresh};
     Global g;
     RecordedMessages messages;
     std::unique_ptr<FrmMain> window;
 };
+
+// Base of the window tests: every test function (and data row) gets a fresh window
+// fixture for a Friday, 11 December 2026.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    static dbaccess::Date workingDate() { return dbaccess::Date::fromYmd(2026, 12, 11); }
+    FrmMain &w() { return *f->window; }
+    Global &g() { return f->g; }
+    std::string sql(const std::string &query) { return f->fresh.scalar(query); }
+
+    std::unique_ptr<WindowFixture> f;
+
+private slots:
+    void init() { f = std::make_unique<WindowFixture>(workingDate()); }
+    void cleanup() { f.reset(); }
+};
+
+// The middle of a work centre's icon on the floor plan, in canvas pixels.
+QPoint iconCentre(const Global &g, int slot);
 
 // Pointer events as the window system delivers them, at a control's own pixels.
 void press(QWidget *target, QPointF at, Qt::MouseButton button = Qt::LeftButton);

@@ -1,0 +1,148 @@
+// Times the hot path of the floor plan: hovering from icon to icon rebuilds the job
+// list of a work centre (its queries plus the engine) and repaints the plan. With
+// 100,000 live jobs over 20 work centres it prints the median and 95th percentile of
+// each, first on the schedule table as defined (no indexes) and then with the indexes
+// the program creates at start-up, and the ratio between the two.
+//
+// Needs the private PostgreSQL server and its test template (scripts/pg.sh start,
+// scripts/prepare-test-template.sh); reads BRONTALO_TEST_PG_* like the tests. Makes
+// its own database and drops it again.
+#include "data/own_tables.h"
+#include "dbaccess/startup.h"
+#include "engine/calendar_strip.h"
+#include "engine/job_list.h"
+#include "mainwindow/floor_plan_painter.h"
+#include "pictures/picture_store.h"
+#include "tests/support/erp_fixture.h"
+#include "tests/support/test_database.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using dbaccess::Date;
+
+namespace {
+
+const Date today = Date::fromYmd(2026, 3, 9);
+constexpr int workCentres = 20;
+constexpr int rounds = 200;
+
+void fill(testsupport::FreshDatabase &fresh)
+{
+    testsupport::ErpFixture erp(fresh);
+    erp.company(1, "Frames Ltd");
+    const int product = erp.product("Casement window");
+    const int order = erp.order(1, "2026-03-20 10:00:00");
+    erp.line(order, product, "5");
+    auto &db = fresh.db();
+    data::EnsureOwnTables(db);
+    db.rsEdit.execute("insert into brontalo_workcenter(sequence,iconstyle,name,active,"
+                      "dailyworkhours,saturdayworked,sundayworked,runrate,posx,posy) select g,g%20,"
+                      "'centre '||g,true,8,false,false,1,60+(g%5)*180,100+(g/5)*150 "
+                      "from generate_series(7,20) g");
+    // 10,000 orders of one line each, copied from the first.
+    db.rsEdit.execute("insert into sale_order(name,state,company_id,partner_id,partner_invoice_id,"
+                      "partner_shipping_id,currency_id,date_order,commitment_date) select "
+                      "'S'||lpad(g::text,6,'0'),state,company_id,partner_id,partner_invoice_id,"
+                      "partner_shipping_id,currency_id,date_order,commitment_date+(g%60)*interval "
+                      "'1 day' from sale_order, generate_series(2,10000) g");
+    db.rsEdit.execute("insert into sale_order_line(order_id,name,company_id,state,product_id,"
+                      "product_uom,product_uom_qty,qty_to_invoice,qty_delivered,qty_invoiced,"
+                      "price_unit,customer_lead) select o.id,'Casement window '||o.id,1,'sale',"
+                      "l.product_id,l.product_uom,1+o.id%20,1+o.id%20,0,0,0,0 from sale_order o, "
+                      "sale_order_line l where o.id>1");
+    db.rsEdit.execute(
+        "insert into brontalo_schedule(workcenterid,sequence,status,solineid,startdate,runhours) "
+        "select 1+g%20,g%7,1+g%4,1+(g-1)/10,date '2026-03-09'+(g%180)-30,0.5+(g%16)*0.25 "
+        "from generate_series(1,100000) g");
+    db.rsEdit.execute("vacuum analyze");
+}
+
+struct Figures
+{
+    double median = 0;
+    double p95 = 0;
+};
+
+Figures measure(const std::function<void(int)> &work)
+{
+    std::vector<double> ms;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        work(round);
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
+                                                               start)
+                         .count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms[std::size_t(ms.size() * 0.95)]};
+}
+
+Figures refreshFigures(dbaccess::Database &db, const engine::CalendarDays &days)
+{
+    return measure([&](int round) {
+        engine::JobListRequest request;
+        request.companyId = 1;
+        request.selectedWc = 1 + round % workCentres;
+        request.currentDate = today;
+        request.capacity = {dbaccess::Decimal::fromInt(8), false, false};
+        const auto result = engine::RefreshJobList(db, request, days);
+        if (result.rows.size() != 27)
+            std::fprintf(stderr, "unexpected list of %zu rows\n", result.rows.size());
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testsupport::FreshDatabase fresh;
+    std::printf("Filling 10,000 lines and 100,000 live jobs over %d work centres ...\n",
+                workCentres);
+    fill(fresh);
+    auto &db = fresh.db();
+    const auto days = engine::FillCalendarStrip(today, engine::Daily);
+
+    const Figures plain = refreshFigures(db, days);
+    data::ensureScheduleIndexes(db);
+    db.rsEdit.execute("analyze brontalo_schedule");
+    const Figures indexed = refreshFigures(db, days);
+
+    // The paint of the plan into an offscreen picture, with a route and the highlight.
+    FloorPlanScene scene;
+    scene.selectedLineId = 42;
+    scene.routePathSteps = {1, 2, 6, 9, 14, 0, 0, 0, 0, 0};
+    const auto &pictures = PictureStore::instance();
+    for (int i = 0; i < workCentres; ++i) {
+        scene.iconPlaces.emplace_back(60 + (i % 5) * 180, 100 + (i / 5) * 150);
+        scene.iconPictures.push_back(i % 3 == 0 ? pictures.focus(i) : pictures.robot(i));
+    }
+    QImage canvas(1040, 924, QImage::Format_RGB32);
+    const Figures paint = measure([&](int round) {
+        scene.selectedWc = 1 + round % workCentres;
+        QPainter painter(&canvas);
+        paintFloorPlan(painter, scene);
+    });
+
+    std::printf("\nwork-centre view refresh (queries + engine), %d hovers:\n", rounds);
+    std::printf("  schedule table as defined:    median %7.2f ms   p95 %7.2f ms\n", plain.median,
+                plain.p95);
+    std::printf("  with the start-up indexes:    median %7.2f ms   p95 %7.2f ms\n", indexed.median,
+                indexed.p95);
+    std::printf("  ratio (as defined / indexed): median %.1fx   p95 %.1fx\n",
+                plain.median / indexed.median, plain.p95 / indexed.p95);
+    std::printf("floor plan paint into an offscreen image:\n");
+    std::printf("  median %7.2f ms   p95 %7.2f ms\n", paint.median, paint.p95);
+    std::printf("hover total (indexed refresh + paint), p95: %.2f ms (one frame is 16 ms)\n",
+                indexed.p95 + paint.p95);
+    return 0;
+}

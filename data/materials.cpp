@@ -1,0 +1,142 @@
+#include "data/materials.h"
+
+#include "data/each_row.h"
+#include "dbaccess/record_set.h"
+
+namespace data::materials {
+
+namespace {
+
+std::string text(long long value) { return std::to_string(value); }
+
+// An integer array literal for "= ANY(…)": '{12,40,41}'::integer[].
+std::string idArray(const std::vector<std::int64_t> &ids)
+{
+    std::string list = "'{";
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        if (i > 0)
+            list += ',';
+        list += std::to_string(ids[i]);
+    }
+    return list + "}'::integer[]";
+}
+
+QuantityByProduct readQuantities(dbaccess::RecordSet &rs, const std::string &sql)
+{
+    QuantityByProduct quantities;
+    eachRow(rs, sql, [&] {
+        const dbaccess::Value &quantity = rs.field(1);
+        if (!quantity.isNull())
+            quantities[rs.field(0).toInt()] = quantity.toDecimal();
+    });
+    return quantities;
+}
+
+} // namespace
+
+std::string plannedLines(int companyId)
+{
+    return "select s.id,p.product_tmpl_id,s.qty_to_invoice,j.startdate from sale_order_line as s "
+           "JOIN product_product as p on s.product_id=p.id JOIN LATERAL (select min(startdate) "
+           "as startdate from brontalo_schedule where status>0 and solineid=s.id) as j on "
+           "j.startdate is not null where s.company_id=" +
+           text(companyId) +
+           " and s.state='sale' and s.qty_to_invoice>0 and p.active=true";
+}
+
+std::string bills(int companyId, const std::vector<std::int64_t> &templateIds)
+{
+    return "select id,product_tmpl_id,product_qty,sequence from mrp_bom where (company_id=" +
+           text(companyId) +
+           " or company_id is null) and active=true and product_qty>0 and product_tmpl_id=ANY(" +
+           idArray(templateIds) + ")";
+}
+
+std::string billLines(const std::vector<std::int64_t> &billIds)
+{
+    // Odoo's conversion: quantity / factor of its unit gives the category's reference
+    // unit, times the factor of the component's own unit gives that unit.
+    return "select m.bom_id,m.product_id,round(m.product_qty/lu.factor*cu.factor,9) as "
+           "product_qty,p.default_code from mrp_bom_line as m JOIN product_product as p on "
+           "p.id=m.product_id JOIN product_template as t on t.id=p.product_tmpl_id JOIN uom_uom "
+           "as lu on lu.id=m.product_uom_id JOIN uom_uom as cu on cu.id=t.uom_id where "
+           "m.bom_id=ANY(" +
+           idArray(billIds) + ") and p.active=true";
+}
+
+std::string stockOnHand(int companyId, const std::vector<std::int64_t> &productIds)
+{
+    return "select q.product_id,sum(q.quantity) as quantity from stock_quant as q JOIN "
+           "stock_location as l on l.id=q.location_id where l.usage='internal' and "
+           "l.company_id=" +
+           text(companyId) + " and q.product_id=ANY(" + idArray(productIds) +
+           ") group by q.product_id";
+}
+
+std::string pendingPurchases(int companyId, const std::vector<std::int64_t> &productIds)
+{
+    const std::string remaining = "(pl.product_qty-coalesce(pl.qty_received,0))";
+    return "select pl.product_id,sum(round(" + remaining +
+           "/pu.factor*cu.factor,9)) as pending from purchase_order_line as pl JOIN uom_uom as "
+           "pu on pu.id=pl.product_uom JOIN product_product as p on p.id=pl.product_id JOIN "
+           "product_template as t on t.id=p.product_tmpl_id JOIN uom_uom as cu on "
+           "cu.id=t.uom_id where pl.company_id=" +
+           text(companyId) + " and pl.state in('purchase','done') and " + remaining +
+           ">0 and pl.product_id=ANY(" + idArray(productIds) + ") group by pl.product_id";
+}
+
+std::vector<PlannedLine> readPlannedLines(dbaccess::RecordSet &rs, int companyId)
+{
+    std::vector<PlannedLine> lines;
+    eachRow(rs, plannedLines(companyId), [&] {
+        lines.push_back({rs.field(0).toInt(), rs.field(1).toInt(), rs.field(2).toDecimal(),
+                         rs.field(3).toDate()});
+    });
+    return lines;
+}
+
+std::vector<Bill> readBills(dbaccess::RecordSet &rs, int companyId,
+                            const std::vector<std::int64_t> &templateIds)
+{
+    std::vector<Bill> result;
+    if (templateIds.empty())
+        return result;
+    eachRow(rs, bills(companyId, templateIds), [&] {
+        const dbaccess::Value &sequence = rs.field(3);
+        result.push_back({rs.field(0).toInt(), rs.field(1).toInt(), rs.field(2).toDecimal(),
+                          sequence.isNull() ? std::nullopt
+                                            : std::optional<std::int64_t>(sequence.toInt())});
+    });
+    return result;
+}
+
+std::vector<BillLine> readBillLines(dbaccess::RecordSet &rs,
+                                    const std::vector<std::int64_t> &billIds)
+{
+    std::vector<BillLine> lines;
+    if (billIds.empty())
+        return lines;
+    eachRow(rs, billLines(billIds), [&] {
+        lines.push_back({rs.field(0).toInt(), rs.field(1).toInt(), rs.field(2).toDecimal(),
+                         rs.field(3).toText()});
+    });
+    return lines;
+}
+
+QuantityByProduct readStockOnHand(dbaccess::RecordSet &rs, int companyId,
+                                  const std::vector<std::int64_t> &productIds)
+{
+    if (productIds.empty())
+        return {};
+    return readQuantities(rs, stockOnHand(companyId, productIds));
+}
+
+QuantityByProduct readPendingPurchases(dbaccess::RecordSet &rs, int companyId,
+                                       const std::vector<std::int64_t> &productIds)
+{
+    if (productIds.empty())
+        return {};
+    return readQuantities(rs, pendingPurchases(companyId, productIds));
+}
+
+} // namespace data::materials

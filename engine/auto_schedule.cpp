@@ -1,0 +1,128 @@
+#include "engine/auto_schedule.h"
+
+#include "engine/date_text.h"
+
+namespace engine {
+
+using data::planning::NewJob;
+using data::planning::RouteStep;
+using data::planning::RouteSteps;
+using dbaccess::Decimal;
+
+namespace {
+
+const Decimal leastRunHours = Decimal::fromUnits(80'000'000); // 0.08
+
+// Lines written per statement: one round trip for many lines instead of one per
+// line, and at most 8,000 bound values per statement.
+constexpr std::size_t linesPerStatement = 200;
+
+// a / b rounded once, halves to even, to the three places of the runhours column.
+Decimal quotientToThreePlaces(Decimal a, Decimal b)
+{
+    constexpr dbaccess::Int128 thousandths = 1'000'000; // units of 0.001
+    dbaccess::Int128 numerator = a.units() * 1000;
+    dbaccess::Int128 denominator = b.units();
+    if (denominator < 0) {
+        numerator = -numerator;
+        denominator = -denominator;
+    }
+    dbaccess::Int128 quotient = numerator / denominator;
+    dbaccess::Int128 remainder = numerator % denominator;
+    if (remainder < 0)
+        remainder = -remainder;
+    const dbaccess::Int128 twice = remainder * 2;
+    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
+        quotient += numerator < 0 ? -1 : 1;
+    return Decimal::fromUnits(quotient * thousandths);
+}
+
+} // namespace
+
+dbaccess::Date dueDateOf(const dbaccess::Value &commitmentDate, const dbaccess::Value &orderDate,
+                         dbaccess::Date currentDate)
+{
+    if (!commitmentDate.isNull())
+        return commitmentDate.toDate();
+    if (!orderDate.isNull())
+        return orderDate.toDate();
+    return currentDate;
+}
+
+int routeStepCount(const RouteSteps &route)
+{
+    int count = 1;
+    while (count < int(route.size()) && route[count].slot > 0)
+        ++count;
+    return count;
+}
+
+Decimal runHoursOf(Decimal quantity, const RouteStep &step)
+{
+    const Decimal rate = step.runRate.value_or(Decimal());
+    Decimal hours = rate > Decimal() ? quotientToThreePlaces(quantity, rate) : Decimal();
+    // Minimums and the floor have at most three places, so raising the rounded
+    // quotient gives the same as raising the exact one.
+    if (step.minHours && hours < *step.minHours)
+        hours = *step.minHours;
+    if (hours < leastRunHours)
+        hours = leastRunHours;
+    return hours;
+}
+
+std::vector<NewJob> planLine(dbaccess::Date dueDate, Decimal quantity, const RouteSteps &route)
+{
+    if (route[0].slot <= 0)
+        return {};
+    const int steps = routeStepCount(route);
+    std::vector<NewJob> jobs(steps);
+    dbaccess::Date start = dueDate;
+    for (int k = steps - 1; k >= 0; --k) {
+        start = previousWorkingDay(start);
+        jobs[k] = {route[k].slot, start, runHoursOf(quantity, route[k])};
+    }
+    return jobs;
+}
+
+AutoScheduleResult AutoSchedule(dbaccess::Database &db, int companyId, dbaccess::Date currentDate)
+{
+    namespace planning = data::planning;
+    const auto planned = planning::readLinesWithAnyJob(db);
+    const auto routeOfProduct = planning::readProductRoutes(db);
+    const auto routes = planning::readRoutes(db);
+    const auto lines = planning::readOpenLines(db, companyId);
+
+    // Planned lines are written a batch at a time; a failing batch still leaves the
+    // lines before the faulty one planned (see insertJobsOfLines).
+    AutoScheduleResult result;
+    std::vector<planning::LineJobs> batch;
+    auto write = [&] {
+        planning::insertJobsOfLines(db, batch);
+        for (const auto &line : batch) {
+            ++result.linesPlanned;
+            result.jobsInserted += int(line.jobs.size());
+        }
+        batch.clear();
+    };
+    for (const planning::OpenLine &line : lines) {
+        if (planned.contains(line.id) || !line.productId)
+            continue;
+        const auto routeId = routeOfProduct.find(*line.productId);
+        if (routeId == routeOfProduct.end() || routeId->second <= 0)
+            continue;
+        const auto route = routes.find(routeId->second);
+        if (route == routes.end())
+            continue;
+        auto jobs = planLine(dueDateOf(line.commitmentDate, line.orderDate, currentDate),
+                             line.quantity, route->second);
+        if (jobs.empty())
+            continue;
+        batch.push_back({line.id, std::move(jobs)});
+        if (batch.size() == linesPerStatement)
+            write();
+    }
+    write();
+    return result;
+}
+
+} // namespace engine

@@ -1,0 +1,165 @@
+// The commands of the btnMenu images, dispatched by index, and the hover over the
+// sales-order logo.
+#include "mainwindow/frm_main.h"
+
+#include "data/job_edits.h"
+#include "data/jobs.h"
+#include "dbaccess/leading_number.h"
+#include "dbaccess/startup.h"
+#include "engine/auto_schedule.h"
+#include "engine/job_list.h"
+#include "mainwindow/guard.h"
+#include "mainwindow/layout.h"
+#include "mainwindow/messages.h"
+#include "pictures/picture_store.h"
+
+#include <optional>
+
+void FrmMain::pressMenu(int index, QPointF at)
+{
+    hideStatusPictures();
+    switch (index) {
+    case 4:
+        removeOrMoveTickedJobs(at);
+        break;
+    case 5:
+        showDispatch();
+        break;
+    case 6:
+        showProductionList();
+        break;
+    case 8:
+        ListMaterialRequirements();
+        break;
+    case 14:
+        toggleLoadForecast();
+        break;
+    case 18:
+        saveRunHoursAndComment();
+        break;
+    case 3:
+    case 7:
+    case 10:
+        notAvailableYet(QStringLiteral("The work-centre editor"));
+        break;
+    case 12:
+    case 13:
+    case 16:
+    case 17:
+        notAvailableYet(QStringLiteral("Editing route types"));
+        break;
+    default:
+        break; // 0, 9 and 11 only leave the production list
+    }
+}
+
+void FrmMain::logoHover()
+{
+    if (g.selectedWc <= 0)
+        return;
+    hideStatusPictures();
+    g.selectedWc = engine::views::pending;
+    RedrawFloorPlan();
+    engine::AutoSchedule(*g.database, g.companyId, g.currentDate);
+    RefreshJobList(true);
+}
+
+void FrmMain::removeOrMoveTickedJobs(QPointF at)
+{
+    int firstTicked = -1;
+    for (int r = 0; r < layout::rowCount && firstTicked < 0; ++r)
+        if (!imgRowCheck[r]->isHidden())
+            firstTicked = r;
+    if (firstTicked < 0)
+        return;
+    if (at.x() < btnMenu[4]->width() * Control::fineUnitsPerPixel / 2.0) {
+        pnlMenu[5]->show();
+        return;
+    }
+    if (!Messages::current().confirm(this, QStringLiteral("Confirm remove this task?")))
+        return;
+    if (rowCarriesJob(firstTicked))
+        g.database->rsEdit.open(data::jobs::setStatus(lblRowHrs[firstTicked]->tag.toLongLong(),
+                                                      data::jobs::Removed));
+    g.selectedLineId = 0;
+    RefreshJobList(true);
+    RedrawFloorPlan();
+}
+
+void FrmMain::showDispatch()
+{
+    g.selectedWc = engine::views::pending;
+    RedrawFloorPlan();
+    g.selectedWc = engine::views::dispatch;
+    RefreshJobList(true);
+}
+
+void FrmMain::showProductionList()
+{
+    g.hoverFrozen = true;
+    g.dayLocked = true;
+    g.selectedDay = 0;
+    if (g.selectedWc == engine::views::pending || g.selectedWc > 90) {
+        g.selectedWc = 1;
+        RedrawFloorPlan();
+    }
+    const QPixmap scheduled = PictureStore::instance().status(3);
+    for (Control *status : imgStatus)
+        status->setPicture(scheduled, 3);
+    imgStatus[0]->show();
+    RefreshJobList(true);
+}
+
+void FrmMain::toggleLoadForecast()
+{
+    if (pnlGantt->isHidden())
+        ForecastLoad();
+    pnlGantt->setVisible(pnlGantt->isHidden());
+    g.selectedDay = 0;
+}
+
+void FrmMain::saveRunHoursAndComment()
+{
+    const int row = g.selectedRow;
+    if (!rowCarriesJob(row))
+        return; // the row shows no job: there is nothing to save it to
+    const bool hoursChanged = txtRunHrs->text() != txtRunHrsTag;
+    const bool commentChanged = txtComment->text() != txtCommentTag;
+    std::optional<dbaccess::Decimal> hours;
+    if (hoursChanged) {
+        // An empty box stores 0 and "12abc" stores 12, but a text that does not start
+        // with a number is a typing slip: it must not wipe the job's hours.
+        const auto typed = dbaccess::leadingNumber(txtRunHrs->text().toStdString());
+        if (!typed.found && !txtRunHrs->text().trimmed().isEmpty()) {
+            showProblem(this, QStringLiteral("\"%1\" is not a number of hours. Nothing was saved.")
+                                  .arg(txtRunHrs->text()));
+            return;
+        }
+        hours = dbaccess::Decimal::fromDouble(typed.value);
+    }
+    std::optional<std::string> comment;
+    if (commentChanged)
+        comment = txtComment->text().toStdString();
+    const std::int64_t jobId = lblRowHrs[row]->tag.toLongLong();
+    if (!data::saveJobEdits(g.database->rsEdit, jobId, hours, comment)) {
+        showProblem(this, QStringLiteral("This job no longer exists; nothing was saved. The list "
+                                         "is shown afresh."));
+        RefreshJobList(true);
+        return;
+    }
+    txtRunHrsTag = txtRunHrs->text();
+    txtCommentTag = txtComment->text();
+    if (hours)
+        lblRowHrs[row]->setCaption(txtRunHrs->text().trimmed().isEmpty()
+                                       ? QString()
+                                       : QString::fromStdString(hours->toString()));
+    lblRowNote[row]->setCaption(txtComment->text());
+    btnMenu[18]->hide();
+    dbaccess::Decimal total;
+    for (Control *hoursLabel : lblRowHrs)
+        total += dbaccess::Decimal::fromDouble(
+            dbaccess::leadingNumber(hoursLabel->caption().toStdString()).value);
+    lblRowTotal->setCaption(QStringLiteral("Total Hrs: ") + QString::fromStdString(total.toString()));
+    txtRunHrs->hide();
+    txtComment->hide();
+}
