@@ -12,12 +12,14 @@
 namespace {
 
 // Finished products of the demo data (product id = template id + 100) and their routes:
-// 1 Window Frame Manufacture, 2 General Welding, 3 Special Welding.
+// 1 Window Frame Manufacture, 2 General Welding, 3 Special Welding. The louvre vents,
+// garage doors and shopfront panels (templates 43 to 45) are left for the planner to
+// route, so the pending list has lines in it.
 const char *const productRoutes =
     "insert into brontalo_productroute(product_id,routeid) select p.id, case "
-    "when p.product_tmpl_id in (38,39,40,42) then 3 when p.product_tmpl_id=44 then 2 else 1 end "
+    "when p.product_tmpl_id in (38,40,42) then 3 when p.product_tmpl_id=39 then 2 else 1 end "
     "from product_product p join product_template t on t.id=p.product_tmpl_id "
-    "where t.categ_id=2 and p.active "
+    "where t.categ_id=2 and p.active and p.product_tmpl_id not in (43,44,45) "
     "and not exists (select 1 from brontalo_productroute r where r.product_id=p.id)";
 
 // Rates of the seed route types for this shop's products, in frames per hour.

@@ -184,7 +184,7 @@ void FrmMain::createJobList()
     lblRowTotal->setFont(uiFont(9, Face::Semibold));
 
     lblTitle[0] = makeControl(this, indexed("lblTitle", 0), layout::listTitle);
-    lblTitle[0]->setFont(uiFont(14, Face::Semilight));
+    lblTitle[0]->setFont(uiFont(11.25, Face::Semilight));
     lblTitle[0]->setCaption(QStringLiteral("sales order"));
     lblTitle[4] = makeControl(this, indexed("lblTitle", 4), layout::dayTitle);
     lblTitle[4]->setCaption(QStringLiteral("d-mmm"));
@@ -206,6 +206,7 @@ void FrmMain::createJobList()
     txtSearch->setFont(uiFont(9));
     txtSearch->setText(QStringLiteral("Search.."));
     txtSearch->setStyleSheet(QStringLiteral("color: rgb(192,192,192); background: transparent;"));
+    txtSearch->setFocusPolicy(Qt::ClickFocus); // the prompt stays until the box is clicked
 
     txtRunHrs = new QLineEdit(this);
     txtRunHrs->setObjectName(QStringLiteral("txtRunHrs"));

@@ -46,9 +46,9 @@ inline constexpr QRect commentBox{1771, 103, 138, 23};
 inline constexpr QRect reorderArrows{1425, 143, 14, 16}; // imgAlert(2)
 
 // Titles.
-inline constexpr QRect listTitle{1127, 69, 200, 26};    // lblTitle(0)
+inline constexpr QRect listTitle{1127, 66, 80, 26};     // lblTitle(0), left of the search box
 inline constexpr QRect dayTitle{1383, 40, 120, 20};     // lblTitle(4), hidden
-inline constexpr QRect listSubtitle{1383, 66, 200, 26}; // lblTitle(5)
+inline constexpr QRect listSubtitle{1383, 66, 440, 26}; // lblTitle(5)
 inline constexpr QRect companyTitle{1547, 22, 350, 22}; // lblTitle(16), right-aligned
 inline constexpr QRect viewedWorkCentre{376, 768, 160, 22}; // lblTitle(8), on the canvas
 inline constexpr QRect searchBox{1209, 69, 137, 17};
