@@ -121,7 +121,7 @@ const std::vector<std::string> &scheduleIndexes()
         "(workcenterid, startdate) WHERE status>0",
         "CREATE INDEX IF NOT EXISTS brontalo_schedule_line ON brontalo_schedule (solineid)",
         "CREATE INDEX IF NOT EXISTS brontalo_schedule_day ON brontalo_schedule (startdate) "
-        "WHERE status>0",
+        "INCLUDE (workcenterid, runhours) WHERE status>0",
         "CREATE INDEX IF NOT EXISTS brontalo_schedule_line_start ON brontalo_schedule "
         "(solineid, startdate) WHERE status>0",
     };

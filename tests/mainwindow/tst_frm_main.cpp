@@ -67,6 +67,24 @@ private slots:
         QVERIFY(f->messages.problems.isEmpty());
     }
 
+    void loadsTheFirstTwentyWorkCentresAndSaysWhatIsLeftOut()
+    {
+        f->ownTablesNow();
+        f->fresh.exec("insert into brontalo_workcenter(sequence,iconstyle,name,active,"
+                      "dailyworkhours,saturdayworked,sundayworked,runrate) select g,g%20,'centre "
+                      "'||g,true,8,false,false,1 from generate_series(7,22) g");
+        f->fresh.exec("insert into brontalo_route(sequence,name,active,step1) select g,'route "
+                      "'||g,true,1 from generate_series(4,16) g");
+        f->start();
+        QCOMPARE(w().iconHolderCount(), 20);
+        QCOMPARE(g().loadedWorkCentres(), 20);
+        QCOMPARE(w().lblMovePath[19]->caption(), QStringLiteral("centre 20"));
+        QCOMPARE(w().lblRoutePath[14]->caption(), QStringLiteral("route 15"));
+        QCOMPARE(f->messages.problems.size(), 1);
+        QVERIFY(f->messages.problems[0].contains(QStringLiteral("2 of 22 active work centres")));
+        QVERIFY(f->messages.problems[0].contains(QStringLiteral("1 of 16 active route types")));
+    }
+
     void hoverSelectsAndReselects()
     {
         f->start();
