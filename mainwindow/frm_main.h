@@ -122,6 +122,7 @@ private:
     void createButtons();
     void connectRowEvents();
     bool rowCarriesJob(int row) const;
+    bool rowShowsLine(int row) const;
     Control *makeControl(QWidget *parent, const QString &name, const QRect &place);
     Control *makePicture(QWidget *parent, const QString &name, QPoint at, const QPixmap &picture);
     Control *makeButton(int index, QWidget *parent, QPoint at, const QString &accessibleName);

@@ -69,7 +69,7 @@ void FrmMain::SelectJobRow(int row)
 {
     imgJobPanel->hide();
     lblTitle[1]->clear();
-    if (g.selectedWc == engine::views::pending)
+    if (g.selectedWc == engine::views::pending || !rowShowsLine(row))
         return;
     const std::int64_t lineId = lblRowSO[row]->tag.toLongLong();
     // The row is selected even when its line already is (a line with two jobs in one
@@ -119,6 +119,9 @@ void FrmMain::SelectJobRow(int row)
 
 bool FrmMain::rowCarriesJob(int row) const { return lblRowHrs[row]->tag.toLongLong() > 0; }
 
+// An emptied row keeps no line: clicks on it do nothing.
+bool FrmMain::rowShowsLine(int row) const { return lblRowSO[row]->tag.toLongLong() > 0; }
+
 void FrmMain::openRunHoursBox(int row)
 {
     if (g.selectedWc == engine::views::pending)
@@ -132,7 +135,7 @@ void FrmMain::openRunHoursBox(int row)
 
 void FrmMain::openCommentBox(int row)
 {
-    if (lblTitle[0]->caption() == QLatin1String("purchases"))
+    if (lblTitle[0]->caption() == QLatin1String("purchases") || !rowShowsLine(row))
         return;
     const bool pending = g.selectedWc == engine::views::pending;
     btnMenu[12]->setVisible(pending);

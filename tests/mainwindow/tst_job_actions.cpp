@@ -269,6 +269,22 @@ private slots:
         QVERIFY(w().txtComment->isHidden());
     }
 
+    void emptiedRowsReactToNoClick()
+    {
+        const auto lines = f->openLines(2);
+        f->ownTablesNow();
+        f->addJob(lines[0], 2, "1");
+        f->addJob(lines[1], 3, "1");
+        f->start();
+        view(2);
+        view(3); // row 1 stays empty
+        testsupport::press(w().lblRowSO[1], QPointF(5, 5));
+        testsupport::press(w().lblRowNote[1], QPointF(5, 5));
+        QVERIFY(w().imgRowCheck[1]->isHidden());
+        QVERIFY(w().pnlMenu[2]->isHidden());
+        QCOMPARE(g().selectedLineId, std::int64_t(0));
+    }
+
     void notYetBuiltCommandsSaySo()
     {
         f->start();
