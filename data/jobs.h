@@ -15,8 +15,6 @@ enum Status : int {
     Completed = 4,
 };
 
-// A job is live while its status is above Removed.
-inline bool isLive(int status) { return status > Removed; }
 // The status a click on the row's status picture moves a job to:
 // scheduled → in progress → paused → completed → in progress.
 int nextStatusOnClick(int status);

@@ -135,14 +135,6 @@ std::optional<std::int64_t> Decimal::toInt64() const
     return std::int64_t(whole);
 }
 
-double Decimal::toDouble() const
-{
-    double result = 0;
-    const std::string text = toString();
-    std::from_chars(text.data(), text.data() + text.size(), result);
-    return result;
-}
-
 std::string Decimal::toString() const
 {
     std::string text = toFixed(places);

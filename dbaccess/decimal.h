@@ -46,7 +46,6 @@ public:
     Decimal rounded(int toPlaces) const;
     // Whole number, halves to even; nothing if it does not fit 64 bits.
     std::optional<std::int64_t> toInt64() const;
-    double toDouble() const;
 
     // Shortest form: no trailing zeros, no point for whole numbers ("5", "1.5", "-0.25").
     std::string toString() const;

@@ -87,12 +87,16 @@ std::optional<std::string> readText(SQLHSTMT stmt, SQLUSMALLINT column)
 
 std::optional<std::string> readAscii(SQLHSTMT stmt, SQLUSMALLINT column)
 {
-    char buffer[128];
+    char buffer[512];
     SQLLEN indicator = 0;
-    odbc::check(SQLGetData(stmt, column, SQL_C_CHAR, buffer, sizeof buffer, &indicator),
-                SQL_HANDLE_STMT, stmt, "could not read a field");
+    const SQLRETURN rc = SQLGetData(stmt, column, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
+    odbc::check(rc, SQL_HANDLE_STMT, stmt, "could not read a field");
     if (indicator == SQL_NULL_DATA)
         return std::nullopt;
+    // A number longer than the buffer would be read cut short: refuse it instead.
+    if (rc == SQL_SUCCESS_WITH_INFO)
+        throw Error("a number of more than " + std::to_string(sizeof buffer - 1) +
+                    " characters cannot be read");
     return std::string(buffer);
 }
 
@@ -484,10 +488,14 @@ void RecordSet::insertPendingRow()
         marks += (marks.empty() ? "" : ",") + castFor(int(c));
         values.push_back(*m_pending[c]);
     }
+    // The stored row is read back in the set's own columns, whatever the SELECT named.
+    std::string returning;
+    for (const Column &column : m_columns)
+        returning += (returning.empty() ? "" : ",") + quotedIdentifier(column.name);
     const std::string sql = names.empty()
-                                ? "INSERT INTO " + m_table + " DEFAULT VALUES RETURNING *"
+                                ? "INSERT INTO " + m_table + " DEFAULT VALUES RETURNING " + returning
                                 : "INSERT INTO " + m_table + " (" + names + ") VALUES (" + marks +
-                                      ") RETURNING *";
+                                      ") RETURNING " + returning;
 
     odbc::Statement stmt(static_cast<SQLHDBC>(m_connection.handle()));
     BoundParameters bound(stmt.get(), values);

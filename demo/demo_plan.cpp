@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
             db.rsEdit.execute(sql);
         std::printf("Demo plan: %d lines planned into %d jobs.\n", planned.linesPlanned,
                     planned.jobsInserted);
-    } catch (const dbaccess::Error &error) {
+    } catch (const std::exception &error) {
         std::fprintf(stderr, "demo plan failed: %s\n", error.what());
         return 1;
     }

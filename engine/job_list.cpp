@@ -29,6 +29,8 @@ Rgb statusBackground(int status)
     }
 }
 
+} // namespace
+
 int statusPicture(int status)
 {
     switch (status) {
@@ -43,6 +45,8 @@ int statusPicture(int status)
     }
 }
 
+namespace {
+
 JobRowView rowView(const JobListRequest &request, const data::OrderLineRow &row, int index,
                    Decimal &total)
 {
@@ -50,7 +54,7 @@ JobRowView rowView(const JobListRequest &request, const data::OrderLineRow &row,
     view.order = row.orderName;
     view.lineId = row.lineId;
     if (const auto due = row.commitmentDate ? row.commitmentDate : row.orderDate)
-        view.due = dueDateText(*due);
+        view.due = dueDateText(*due, *request.monthNames);
     view.quantity = row.quantity.rounded(0).toString();
     if (isWorkCentreRowView(request.selectedWc)) {
         if (!request.productionList) {

@@ -43,6 +43,7 @@ struct JobListRequest
     bool productionList = false;
     dbaccess::Date currentDate;
     WorkCentreCapacity capacity; // of the selected work centre; zero when there is none
+    const MonthNames *monthNames = &MonthNames::english(); // for the due dates
 };
 
 // One filled row of the list, ready to be copied onto the row's controls.
@@ -82,6 +83,9 @@ struct JobListResult
     std::optional<std::array<StripSlotView, calendarSlotCount>> strip;
     std::array<dbaccess::Decimal, calendarSlotCount> booked{};
 };
+
+// The status picture of a job status: 0 in progress, 1 paused, 2 completed, 3 scheduled.
+int statusPicture(int status);
 
 // Builds the list from rows already read. `excluded` holds the lines the pending or
 // dispatch view leaves out; `bookedJobs` the live jobs of the selected work centre.

@@ -6,6 +6,8 @@ Control::Control(QWidget *parent, const QString &name) : QLabel(parent)
 {
     setObjectName(name);
     setMouseTracking(true);
+    // Captions show names and comments from the database as they are, never as markup.
+    setTextFormat(Qt::PlainText);
     applyColours();
 }
 

@@ -174,8 +174,6 @@ void FrmMain::createJobList()
         imgStatus[r]->setPicture(pictures.status(3), 3);
         imgStatus[r]->setAccessibleName(QStringLiteral("job status, row %1").arg(r + 1));
         imgStatus[r]->hide();
-        for (Control *cell : {lblRowSO[r], lblRowDue[r], lblRowDesc[r], lblRowCust[r]})
-            cell->setTextFormat(Qt::PlainText);
         for (Control *cell : {lblRowSO[r], lblRowDesc[r], lblRowNote[r], lblRowHrs[r]})
             cell->setCursor(Qt::PointingHandCursor);
     }
@@ -279,13 +277,11 @@ void FrmMain::createPanels()
         lblSearchList[i]->setFont(uiFont(9.75, Face::Semilight));
         lblSearchList[i]->setForeground(QColor(64, 64, 64));
         lblSearchList[i]->setBackground(Qt::white);
-        lblSearchList[i]->setTextFormat(Qt::PlainText);
         lblSearchList[i]->setCursor(Qt::PointingHandCursor);
     }
 
     lblTitle[1] = makeControl(imgJobPanel, indexed("lblTitle", 1), QRect(72, 42, 513, 50));
     lblTitle[1]->setFont(uiFont(24, Face::Semilight));
-    lblTitle[1]->setTextFormat(Qt::PlainText);
     lblTitle[1]->setCaption(QStringLiteral("Acoustic"));
     lblTitle[2] = makeControl(imgJobPanel, indexed("lblTitle", 2), QRect(128, 92, 41, 15));
     lblTitle[2]->setFont(uiFont(9, Face::Semibold, true));

@@ -108,6 +108,9 @@ public:
     QLineEdit *txtRunHrs = nullptr;
     QLineEdit *txtComment = nullptr;
     QString txtRunHrsTag, txtCommentTag;
+    // The job the edit boxes were loaded for; a save writes to it even when a rebuild
+    // has since put another job in that row.
+    std::int64_t editedJobId = 0;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -137,6 +140,7 @@ private:
     void clearRows();
     void showJobListResult(const engine::JobListResult &result, bool resetWcLabels);
     void showStrip(const engine::JobListResult &result);
+    void loadEditBoxes(int row);
     void setUpViewTitles();
     void copyIconPicture(int slotIndex);
     void notAvailableYet(const QString &what);

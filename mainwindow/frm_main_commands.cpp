@@ -60,7 +60,13 @@ void FrmMain::logoHover()
     hideStatusPictures();
     g.selectedWc = engine::views::pending;
     RedrawFloorPlan();
-    engine::AutoSchedule(*g.database, g.companyId, g.currentDate);
+    try {
+        engine::AutoSchedule(*g.database, g.companyId, g.currentDate);
+    } catch (...) {
+        // The pending list is shown all the same, so no queue stays on screen under it.
+        RefreshJobList(true);
+        throw;
+    }
     RefreshJobList(true);
 }
 
@@ -120,9 +126,8 @@ void FrmMain::toggleLoadForecast()
 
 void FrmMain::saveRunHoursAndComment()
 {
-    const int row = g.selectedRow;
-    if (!rowCarriesJob(row))
-        return; // the row shows no job: there is nothing to save it to
+    if (editedJobId <= 0)
+        return; // the boxes hold no job: there is nothing to save it to
     const bool hoursChanged = txtRunHrs->text() != txtRunHrsTag;
     const bool commentChanged = txtComment->text() != txtCommentTag;
     std::optional<dbaccess::Decimal> hours;
@@ -135,13 +140,13 @@ void FrmMain::saveRunHoursAndComment()
                                   .arg(txtRunHrs->text()));
             return;
         }
-        hours = dbaccess::Decimal::fromDouble(typed.value);
+        // Stored with three places, rounded half to even here rather than by the database.
+        hours = dbaccess::Decimal::fromDouble(typed.value).rounded(3);
     }
     std::optional<std::string> comment;
     if (commentChanged)
         comment = txtComment->text().toStdString();
-    const std::int64_t jobId = lblRowHrs[row]->tag.toLongLong();
-    if (!data::saveJobEdits(g.database->rsEdit, jobId, hours, comment)) {
+    if (!data::saveJobEdits(g.database->rsEdit, editedJobId, hours, comment)) {
         showProblem(this, QStringLiteral("This job no longer exists; nothing was saved. The list "
                                          "is shown afresh."));
         RefreshJobList(true);
@@ -149,12 +154,23 @@ void FrmMain::saveRunHoursAndComment()
     }
     txtRunHrsTag = txtRunHrs->text();
     txtCommentTag = txtComment->text();
+    btnMenu[18]->hide();
+    int row = -1;
+    for (int r = 0; r < layout::rowCount && row < 0; ++r)
+        if (lblRowHrs[r]->tag.toLongLong() == editedJobId)
+            row = r;
+    if (row < 0) {
+        // The job has left the list since the boxes were opened: show the list afresh.
+        txtRunHrs->hide();
+        txtComment->hide();
+        RefreshJobList(true);
+        return;
+    }
     if (hours)
         lblRowHrs[row]->setCaption(txtRunHrs->text().trimmed().isEmpty()
                                        ? QString()
                                        : QString::fromStdString(hours->toString()));
     lblRowNote[row]->setCaption(txtComment->text());
-    btnMenu[18]->hide();
     dbaccess::Decimal total;
     for (Control *hoursLabel : lblRowHrs)
         total += dbaccess::Decimal::fromDouble(

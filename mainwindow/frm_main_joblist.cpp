@@ -6,11 +6,12 @@
 #include "dbaccess/startup.h"
 #include "engine/job_list.h"
 #include "mainwindow/layout.h"
+#include "mainwindow/month_names.h"
+#include "mainwindow/qt_colour.h"
 #include "pictures/picture_store.h"
 
 namespace {
 
-QColor toQColor(engine::Rgb c) { return QColor(c.red, c.green, c.blue); }
 QString text(const std::string &s) { return QString::fromStdString(s); }
 
 } // namespace
@@ -38,11 +39,11 @@ void FrmMain::RefreshJobList(bool resetWcLabels)
     clearRows();
     if (resetWcLabels) {
         for (int i = 0; i < iconHolderCount(); ++i) {
-            lblWcName[std::size_t(i)]->setForeground(QColor(128, 128, 128));
+            lblWcName[std::size_t(i)]->setForeground(toQColor(engine::colours::grey));
             lblWcName[std::size_t(i)]->setBold(false);
             lblWcName[std::size_t(i)]->move(lblWcName[std::size_t(i)]->x(),
                                             g.wcPosY[std::size_t(i)] + layout::nameLabelBelow);
-            lblGanttWc[std::size_t(i)]->setForeground(QColor(128, 128, 128));
+            lblGanttWc[std::size_t(i)]->setForeground(toQColor(engine::colours::grey));
             lblGanttWc[std::size_t(i)]->setBold(false);
         }
         for (Control *free : lblBlockAvailHrs)
@@ -64,6 +65,7 @@ void FrmMain::RefreshJobList(bool resetWcLabels)
     request.productionList = productionListMode();
     request.currentDate = g.currentDate;
     request.capacity = g.capacityOf(g.selectedWc);
+    request.monthNames = &localMonthNames();
     const auto result = engine::RefreshJobList(*g.database, request, g.calendarDays);
 
     pnlDispatchCover->setVisible(g.selectedWc == engine::views::dispatch);
@@ -114,7 +116,7 @@ void FrmMain::setUpViewTitles()
         name->setForeground(Qt::black);
         name->setBold(true);
         name->move(name->x(), g.wcPosY[s] + layout::selectedNameLabelBelow);
-        lblGanttWc[s]->setForeground(QColor(36, 77, 202));
+        lblGanttWc[s]->setForeground(toQColor(engine::colours::selectedWorkCentre));
         lblGanttWc[s]->setBold(true);
     }
     lblTitle[4]->setCaption(lblCalBlock[std::size_t(g.selectedDay)]->caption());
@@ -182,18 +184,12 @@ void FrmMain::windowPress(QPointF at)
         if (clicked < 0 || lblRowSO[clicked]->caption().isEmpty())
             return;
         imgRowCheck[clicked]->show();
-        txtRunHrs->move(txtRunHrs->x(), lblRowHrs[clicked]->y() - 4);
-        txtRunHrs->setText(lblRowHrs[clicked]->caption());
-        txtRunHrsTag = txtRunHrs->text();
-        txtComment->move(txtComment->x(), lblRowHrs[clicked]->y() - 4);
-        txtComment->setText(lblRowNote[clicked]->caption());
-        txtCommentTag = txtComment->text();
-        btnMenu[18]->move(btnMenu[18]->x(), lblRowHrs[clicked]->y() - 4);
+        loadEditBoxes(clicked);
         return;
     }
     const QRect &arrow = layout::searchArrow;
     if (x > arrow.left() && x < arrow.left() + arrow.width() && y > arrow.top() &&
-        y < arrow.top() + arrow.height())
+        y < arrow.top() + arrow.height()) // an open rectangle: every comparison strict
         pnlMenu[3]->setVisible(pnlMenu[3]->isHidden());
 }
 

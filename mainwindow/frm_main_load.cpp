@@ -98,7 +98,6 @@ int FrmMain::loadWorkCentres()
     for (int i = 0; i < shown; ++i) {
         const QString name = fromUtf8(centres[std::size_t(i)].name);
         auto *nameLabel = makeControl(picCanvas, QStringLiteral("lblWcName_%1").arg(i), QRect());
-        nameLabel->setTextFormat(Qt::PlainText);
         nameLabel->setFont(uiFont(9));
         nameLabel->setForeground(QColor(128, 128, 128));
         nameLabel->setCaption(name);
@@ -116,7 +115,6 @@ int FrmMain::loadWorkCentres()
             pnlGantt, QStringLiteral("lblGanttWc_%1").arg(i),
             QRect(layout::ganttNameLeft,
                   (layout::ganttNameTopFine + layout::ganttNameStepFine * i) / f, 70, 14));
-        ganttName->setTextFormat(Qt::PlainText);
         ganttName->setFont(uiFont(9));
         ganttName->setForeground(QColor(128, 128, 128));
         ganttName->setCaption(name);

@@ -15,10 +15,17 @@
 
 namespace {
 
-// The picture numbers of the status pictures.
-enum StatusPicture { InProgressPicture = 0, PausedPicture = 1, CompletedPicture = 2 };
-
 int number(const QString &text) { return text.toInt(); }
+
+// The status a row's picture stands for: the click goes by the picture shown, not by
+// the database.
+int statusShownBy(int picture)
+{
+    for (int status : {data::jobs::InProgress, data::jobs::Paused, data::jobs::Completed})
+        if (engine::statusPicture(status) == picture)
+            return status;
+    return data::jobs::Scheduled;
+}
 
 } // namespace
 
@@ -61,7 +68,8 @@ void FrmMain::connectRowEvents()
             if (!box->isHidden())
                 btnMenu[18]->setVisible(box->text() != *tag);
         });
-        connect(box, &QLineEdit::returnPressed, this, [this] { pressMenu(18, QPointF(15, 15)); });
+        connect(box, &QLineEdit::returnPressed, this,
+                [this] { guarded([&] { pressMenu(18, QPointF(15, 15)); }); });
     }
 }
 
@@ -84,16 +92,9 @@ void FrmMain::SelectJobRow(int row)
     }
     for (int j = 0; j < layout::rowCount; ++j)
         imgRowCheck[j]->setVisible(j == row);
-    const int boxTop = lblRowHrs[row]->y() - 4;
     txtRunHrs->hide();
-    txtRunHrs->move(txtRunHrs->x(), boxTop);
-    txtRunHrs->setText(lblRowHrs[row]->caption());
-    txtRunHrsTag = txtRunHrs->text();
     txtComment->hide();
-    txtComment->move(txtComment->x(), boxTop);
-    txtComment->setText(lblRowNote[row]->caption());
-    txtCommentTag = txtComment->text();
-    btnMenu[18]->move(btnMenu[18]->x(), boxTop);
+    loadEditBoxes(row);
     btnMenu[18]->hide();
     g.dayLocked = true;
     g.hoverFrozen = true;
@@ -115,6 +116,19 @@ void FrmMain::SelectJobRow(int row)
         }
     }
     RedrawFloorPlan();
+}
+
+void FrmMain::loadEditBoxes(int row)
+{
+    const int boxTop = lblRowHrs[row]->y() - 4;
+    txtRunHrs->move(txtRunHrs->x(), boxTop);
+    txtRunHrs->setText(lblRowHrs[row]->caption());
+    txtRunHrsTag = txtRunHrs->text();
+    txtComment->move(txtComment->x(), boxTop);
+    txtComment->setText(lblRowNote[row]->caption());
+    txtCommentTag = txtComment->text();
+    btnMenu[18]->move(btnMenu[18]->x(), boxTop);
+    editedJobId = lblRowHrs[row]->tag.toLongLong();
 }
 
 bool FrmMain::rowCarriesJob(int row) const { return lblRowHrs[row]->tag.toLongLong() > 0; }
@@ -153,25 +167,12 @@ void FrmMain::nextStatus(int row)
 {
     if (lblRowSO[row]->caption().isEmpty() || !rowCarriesJob(row))
         return;
-    int picture = InProgressPicture;
-    int status = data::jobs::InProgress;
-    switch (imgStatus[row]->pictureId()) {
-    case CompletedPicture:
-        break;
-    case PausedPicture:
-        picture = CompletedPicture;
-        status = data::jobs::Completed;
-        break;
-    case InProgressPicture:
-        picture = PausedPicture;
-        status = data::jobs::Paused;
-        break;
-    default:
-        break;
-    }
+    const int status = data::jobs::nextStatusOnClick(statusShownBy(imgStatus[row]->pictureId()));
+    // The picture changes only once the database holds the new state.
+    g.database->rsEdit.open(data::jobs::setStatus(lblRowHrs[row]->tag.toLongLong(), status));
+    const int picture = engine::statusPicture(status);
     imgStatus[row]->setPicture(PictureStore::instance().status(picture), picture);
     imgStatus[row]->setToolTip(QString::fromStdString(data::jobs::statusText(status)));
-    g.database->rsEdit.open(data::jobs::setStatus(lblRowHrs[row]->tag.toLongLong(), status));
 }
 
 void FrmMain::placeReorderArrows(int row)

@@ -4,12 +4,7 @@
 
 #include "engine/calendar_strip.h"
 #include "mainwindow/month_names.h"
-
-namespace {
-
-QColor toQColor(engine::Rgb c) { return QColor(c.red, c.green, c.blue); }
-
-} // namespace
+#include "mainwindow/qt_colour.h"
 
 void FrmMain::FillCalendarStrip()
 {
@@ -30,12 +25,12 @@ void FrmMain::chooseDaySlot(int index)
         return;
     imgStatus[0]->hide();
     for (int i = 0; i < engine::calendarSlotCount; ++i) {
-        lblBlockAvailHrs[i]->setForeground(QColor(0, 192, 0));
+        lblBlockAvailHrs[i]->setForeground(toQColor(engine::colours::freeGreen));
         lblBlockAvailHrs[i]->setBold(false);
         lblCalBlock[i]->setForeground(toQColor(g.calendarDays[std::size_t(i)].captionColour));
         lblCalBlock[i]->setBold(false);
     }
-    lblBlockAvailHrs[index]->setForeground(QColor(0, 96, 0));
+    lblBlockAvailHrs[index]->setForeground(toQColor(engine::colours::chosenGreen));
     lblBlockAvailHrs[index]->setBold(true);
     lblCalBlock[index]->setBold(true);
     g.selectedDay = index;

@@ -88,7 +88,8 @@ inline constexpr int dateLabelRight = 22;
 inline constexpr int dateLabelBelowName = 12;
 inline constexpr int dateLabelAboveDraggedName = 5;
 
-// Capacity panel, in pixels of the panel (its design places are fine units / 15).
+// Capacity panel: places inside it are kept in fine units (1/15 pixel, the "Fine"
+// names) and divided by 15 when the controls are placed.
 inline constexpr int ganttNameLeft = 8;
 inline constexpr int ganttNameTopFine = 600;
 inline constexpr int ganttNameStepFine = 215;

@@ -68,6 +68,12 @@ TEST(JobList, PendingViewLeavesOutPlannedLinesAndStopsAt27)
     }
     EXPECT_EQ(result.rows[2].due, "9-Mar-26") << "the commitment date wins over the order date";
     EXPECT_EQ(result.rows[0].due, "2-Mar-26");
+    engine::MonthNames german = engine::MonthNames::english();
+    german.abbreviated[2] = "Mär";
+    JobListRequest inGerman = request(engine::views::pending);
+    inGerman.monthNames = &german;
+    EXPECT_EQ(engine::buildJobList(inGerman, daily(), rows, {}, {}).rows[0].due, "2-Mär-26")
+        << "due dates follow the user's month names";
     EXPECT_EQ(result.rows[0].quantity, "12") << "12.5 rounds half to even";
     EXPECT_EQ(result.total, "");
     EXPECT_FALSE(result.strip.has_value()) << "the pending view has no strip";

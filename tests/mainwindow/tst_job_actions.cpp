@@ -221,6 +221,9 @@ private slots:
         QTest::newRow("trailing text") << "12abc" << "12" << false;
         QTest::newRow("empty stores 0") << "" << "0" << false;
         QTest::newRow("no number at all") << "abc" << "2" << true;
+        QTest::newRow("a tie rounds to the even thousandth") << "2.0005" << "2" << false;
+        QTest::newRow("another tie") << "2.0025" << "2.002" << false;
+        QTest::newRow("too large for the column") << "1000000" << "2" << true;
     }
     void runHoursFollowTheLeadingNumberRule()
     {
@@ -238,6 +241,29 @@ private slots:
         QCOMPARE(sql("select runhours from brontalo_schedule where id=" + std::to_string(job)),
                  stored.toStdString());
         QCOMPARE(f->messages.problems.size(), refused ? 1 : 0);
+    }
+
+    void anOpenCommentBoxKeepsItsJobThroughARebuild()
+    {
+        const auto lines = f->openLines(3);
+        f->ownTablesNow();
+        std::vector<int> jobs;
+        for (int line : lines)
+            jobs.push_back(f->addJob(line, 2, "1"));
+        f->start();
+        view(2);
+        testsupport::press(w().lblRowNote[1], QPointF(5, 5)); // the comment of the second job
+        testsupport::move(w().lblRowSeq[2], QPointF(30, 30));
+        testsupport::press(w().imgAlert[2], QPointF(5, 3)); // the third job moves up
+        QCOMPARE(w().lblRowHrs[1]->tag.toInt(), jobs[2]);
+        QVERIFY(!w().txtComment->isHidden());
+        w().txtComment->setText(QStringLiteral("check the hinges"));
+        QTest::keyClick(w().txtComment, Qt::Key_Return);
+        QCOMPARE(sql("select string_agg(coalesce(comment,'-'), ',' order by id) from "
+                     "brontalo_schedule"),
+                 std::string("-,check the hinges,-"));
+        QCOMPARE(w().lblRowNote[2]->caption(), QStringLiteral("check the hinges"));
+        QCOMPARE(w().lblRowNote[1]->caption(), QString());
     }
 
     void savingAJobThatWasRemovedMeanwhileSaysSo()

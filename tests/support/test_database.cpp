@@ -54,7 +54,12 @@ FreshDatabase::FreshDatabase() : m_name(uniqueName())
 {
     onServer("CREATE DATABASE " + m_name + " TEMPLATE " + templateName);
     m_database = std::make_unique<dbaccess::Database>();
-    m_database->connection.open(dbaccess::connectionString(settings()));
+    try {
+        m_database->connection.open(dbaccess::connectionString(settings()));
+    } catch (...) {
+        onServer("DROP DATABASE IF EXISTS " + m_name + " WITH (FORCE)");
+        throw;
+    }
 }
 
 FreshDatabase::~FreshDatabase()
