@@ -1,5 +1,6 @@
 #include "engine/load_forecast.h"
 
+#include "data/each_row.h"
 #include "data/jobs.h"
 #include "dbaccess/record_set.h"
 #include "dbaccess/startup.h"
@@ -65,21 +66,14 @@ LoadForecast computeLoadForecast(const std::vector<ForecastJob> &jobs,
 std::vector<ForecastJob> readForecastJobs(dbaccess::RecordSet &rs, Date currentDate)
 {
     std::vector<ForecastJob> jobs;
-    rs.open(data::jobs::liveHoursPerDay(currentDate, currentDate.addDays(forecastDayCount)));
-    try {
-        jobs.reserve(rs.recordCount());
-        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+    data::eachRow(
+        rs, data::jobs::liveHoursPerDay(currentDate, currentDate.addDays(forecastDayCount)), [&] {
             const dbaccess::Value &slot = rs.field(0);
             const dbaccess::Value &hours = rs.field(2);
             // A job without a work centre lands on no row, like one of an unloaded slot.
             jobs.push_back({slot.isNull() ? 0 : int(slot.toInt()), rs.field(1).toDate(),
                             hours.isNull() ? Decimal() : hours.toDecimal()});
-        }
-    } catch (...) {
-        rs.close();
-        throw;
-    }
-    rs.close();
+        });
     return jobs;
 }
 
