@@ -68,19 +68,6 @@ std::string insertJobs(std::size_t jobCount)
     return sql;
 }
 
-std::unordered_set<std::int64_t> readLinesWithAnyJob(dbaccess::Database &database)
-{
-    OpenResult rs(database.rsMain, jobs::linesWithAnyJob());
-    std::unordered_set<std::int64_t> lines;
-    lines.reserve(rs->recordCount());
-    for (; !rs->eof(); rs->moveNext()) {
-        const auto &lineId = rs->field(0);
-        if (!lineId.isNull())
-            lines.insert(lineId.toInt());
-    }
-    return lines;
-}
-
 std::unordered_map<std::int64_t, std::int64_t> readProductRoutes(dbaccess::Database &database)
 {
     OpenResult rs(database.rsMain, productRoutes());

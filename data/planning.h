@@ -66,8 +66,6 @@ std::string routeSteps();
 // date and run hours.
 std::string insertJobs(std::size_t jobCount);
 
-// Every line that has a job row, whatever its status.
-std::unordered_set<std::int64_t> readLinesWithAnyJob(dbaccess::Database &database);
 // Product id → route id of the product's assignment row with the lowest id (0 when
 // that row's route id is NULL). Rows without a product are left out.
 std::unordered_map<std::int64_t, std::int64_t> readProductRoutes(dbaccess::Database &database);

@@ -1,5 +1,8 @@
 #include "engine/auto_schedule.h"
 
+#include "data/jobs.h"
+#include "data/list_rows.h"
+#include "dbaccess/startup.h"
 #include "engine/date_text.h"
 
 namespace engine {
@@ -87,7 +90,7 @@ std::vector<NewJob> planLine(dbaccess::Date dueDate, Decimal quantity, const Rou
 AutoScheduleResult AutoSchedule(dbaccess::Database &db, int companyId, dbaccess::Date currentDate)
 {
     namespace planning = data::planning;
-    const auto planned = planning::readLinesWithAnyJob(db);
+    const auto planned = data::readLineIds(db.rsMain, data::jobs::linesWithAnyJob());
     const auto routeOfProduct = planning::readProductRoutes(db);
     const auto routes = planning::readRoutes(db);
     const auto lines = planning::readOpenLines(db, companyId);
