@@ -6,21 +6,29 @@
 
 namespace data {
 
+// Opens a set and closes it again however the work on it ends, so that an error
+// half-way leaves the shared set free for the next event.
+class OpenResult final
+{
+public:
+    OpenResult(dbaccess::RecordSet &rs, const std::string &sql) : m_rs(rs) { m_rs.open(sql); }
+    ~OpenResult() { m_rs.close(); }
+    OpenResult(const OpenResult &) = delete;
+    OpenResult &operator=(const OpenResult &) = delete;
+    dbaccess::RecordSet *operator->() { return &m_rs; }
+
+private:
+    dbaccess::RecordSet &m_rs;
+};
+
 // Opens `sql` in `rs`, hands every row to `read` and closes the set again, also when
 // reading fails, so that the shared set is free for the next event.
-template <typename Read>
-void eachRow(dbaccess::RecordSet &rs, const std::string &sql, Read read)
+template <typename Read> void eachRow(dbaccess::RecordSet &rs, const std::string &sql, Read read)
 {
-    rs.open(sql);
-    try {
-        if (rs.recordCount() > 0)
-            for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-                read();
-    } catch (...) {
-        rs.close();
-        throw;
-    }
-    rs.close();
+    OpenResult open(rs, sql);
+    if (rs.recordCount() > 0)
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            read();
 }
 
 } // namespace data

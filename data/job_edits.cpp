@@ -21,23 +21,17 @@ bool saveJobEdits(dbaccess::RecordSet &rsEdit, std::int64_t jobId,
                   const std::optional<dbaccess::Decimal> &runHours,
                   const std::optional<std::string> &comment)
 {
-    rsEdit.open(jobs::jobRow(jobId));
-    try {
-        const bool found = rsEdit.recordCount() > 0;
-        if (found && runHours) {
-            rsEdit.setField("runhours", *runHours);
-            rsEdit.update();
-        }
-        if (found && comment) {
-            rsEdit.setField("comment", *comment);
-            rsEdit.update();
-        }
-        rsEdit.close();
-        return found;
-    } catch (...) {
-        rsEdit.close();
-        throw;
+    OpenResult open(rsEdit, jobs::jobRow(jobId));
+    const bool found = rsEdit.recordCount() > 0;
+    if (found && runHours) {
+        rsEdit.setField("runhours", *runHours);
+        rsEdit.update();
     }
+    if (found && comment) {
+        rsEdit.setField("comment", *comment);
+        rsEdit.update();
+    }
+    return found;
 }
 
 } // namespace data

@@ -1,5 +1,7 @@
 #include "data/planning.h"
 
+#include "data/each_row.h"
+
 #include "data/erp_queries.h"
 #include "data/jobs.h"
 #include "dbaccess/error.h"
@@ -11,21 +13,6 @@
 namespace data::planning {
 
 namespace {
-
-// Opens a read set and closes it again however the reading ends, so that an error
-// half-way leaves the shared set free for the next event.
-class OpenResult final
-{
-public:
-    OpenResult(dbaccess::RecordSet &rs, const std::string &sql) : m_rs(rs) { m_rs.open(sql); }
-    ~OpenResult() { m_rs.close(); }
-    OpenResult(const OpenResult &) = delete;
-    OpenResult &operator=(const OpenResult &) = delete;
-    dbaccess::RecordSet *operator->() { return &m_rs; }
-
-private:
-    dbaccess::RecordSet &m_rs;
-};
 
 std::optional<dbaccess::Decimal> optionalDecimal(const dbaccess::Value &value)
 {

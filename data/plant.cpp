@@ -70,27 +70,22 @@ std::vector<RouteType> readActiveRouteTypes(dbaccess::RecordSet &rs)
 
 void storeIconPlace(dbaccess::RecordSet &rsEdit, std::int64_t workCentreId, int x, int y)
 {
-    rsEdit.open("select * from brontalo_workcenter where id=" + std::to_string(workCentreId));
-    try {
-        if (rsEdit.recordCount() > 0) {
-            if (rsEdit.isNull("posx")) {
-                rsEdit.setField("posx", x);
-                rsEdit.setField("posy", y);
-                rsEdit.update();
-            } else if (rsEdit.field("posx").toInt() != x) {
-                rsEdit.setField("posx", x);
-                rsEdit.update();
-            }
-            if (rsEdit.isNull("posy") || rsEdit.field("posy").toInt() != y) {
-                rsEdit.setField("posy", y);
-                rsEdit.update();
-            }
-        }
-    } catch (...) {
-        rsEdit.close();
-        throw;
+    OpenResult open(rsEdit,
+                    "select * from brontalo_workcenter where id=" + std::to_string(workCentreId));
+    if (rsEdit.recordCount() == 0)
+        return; // the work centre is gone: nothing to store
+    if (rsEdit.isNull("posx")) {
+        rsEdit.setField("posx", x);
+        rsEdit.setField("posy", y);
+        rsEdit.update();
+    } else if (rsEdit.field("posx").toInt() != x) {
+        rsEdit.setField("posx", x);
+        rsEdit.update();
     }
-    rsEdit.close();
+    if (rsEdit.isNull("posy") || rsEdit.field("posy").toInt() != y) {
+        rsEdit.setField("posy", y);
+        rsEdit.update();
+    }
 }
 
 } // namespace data

@@ -141,23 +141,27 @@ void FrmMain::canvasMove(Qt::MouseButtons buttons, QPointF at)
     }
     if (editorOpen || g.hoverFrozen)
         return;
+    // Clearing a shown route and selecting a new icon need one repaint between them.
+    bool redraw = false;
     if (g.selectedLineId > 0) {
         g.selectedLineId = 0;
         resetRoutePictures();
-        RedrawFloorPlan();
+        redraw = true;
     }
     pnlMenu[0]->hide();
-    picCanvas->unsetCursor();
     const int i = FindIconAt(at.x(), at.y());
     if (i < 0)
-        return;
-    picCanvas->setCursor(Qt::PointingHandCursor);
-    if (i + 1 == g.selectedWc)
-        return;
-    g.selectedWc = i + 1;
-    hideStatusPictures();
-    RefreshJobList(true);
-    RedrawFloorPlan();
+        picCanvas->unsetCursor();
+    else
+        picCanvas->setCursor(Qt::PointingHandCursor);
+    if (i >= 0 && i + 1 != g.selectedWc) {
+        g.selectedWc = i + 1;
+        hideStatusPictures();
+        RefreshJobList(true);
+        redraw = true;
+    }
+    if (redraw)
+        RedrawFloorPlan();
 }
 
 void FrmMain::canvasRelease(Qt::MouseButton button, QPointF)
