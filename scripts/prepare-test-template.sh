@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # (Re)creates the template database the tests copy for each test: the ERP tables of
 # the demo schema, without rows. Needs the private server (scripts/pg.sh start).
+#   scripts/prepare-test-template.sh TEMPLATE-NAME   (each build tree passes its own)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/pg-settings.sh"
@@ -10,7 +11,7 @@ export PGPORT="${BRONTALO_TEST_PG_PORT:-$BRONTALO_PG_PORT}"
 export PGUSER="${BRONTALO_TEST_PG_USER:-$BRONTALO_PG_USER}"
 export PGPASSWORD="${BRONTALO_TEST_PG_PASSWORD:-$BRONTALO_PG_PASSWORD}"
 
-template=brontalo_test_template
+template="${1:?the template database's name}"
 psql -q -v ON_ERROR_STOP=1 -d postgres -c "DROP DATABASE IF EXISTS $template WITH (FORCE)"
 psql -q -v ON_ERROR_STOP=1 -d postgres -c "CREATE DATABASE $template"
 psql -q -v ON_ERROR_STOP=1 -d "$template" -f "$here/../demo/erp_schema.sql" >/dev/null

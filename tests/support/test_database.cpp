@@ -17,7 +17,7 @@ std::string environmentOr(const char *name, const char *fallback)
     return value && *value ? value : fallback;
 }
 
-const char *templateName = "brontalo_test_template";
+const char *templateName = BRONTALO_TEST_TEMPLATE;
 
 // Runs a statement on the server's maintenance database.
 void onServer(const std::string &sql)
