@@ -11,7 +11,7 @@ export PGPORT="${BRONTALO_TEST_PG_PORT:-$BRONTALO_PG_PORT}"
 export PGUSER="${BRONTALO_TEST_PG_USER:-$BRONTALO_PG_USER}"
 export PGPASSWORD="${BRONTALO_TEST_PG_PASSWORD:-$BRONTALO_PG_PASSWORD}"
 
-template="${1:?the template database's name}"
+template="${1:?usage: prepare-test-template.sh TEMPLATE-NAME}"
 psql -q -v ON_ERROR_STOP=1 -d postgres -c "DROP DATABASE IF EXISTS $template WITH (FORCE)"
 psql -q -v ON_ERROR_STOP=1 -d postgres -c "CREATE DATABASE $template"
 psql -q -v ON_ERROR_STOP=1 -d "$template" -f "$here/../demo/erp_schema.sql" >/dev/null
