@@ -43,10 +43,14 @@ std::string setStatus(long long jobId, int status)
            " where id=" + std::to_string(jobId);
 }
 
-std::string setSequence(long long jobId, int position)
+std::string setSequences(const std::vector<QueuePosition> &positions)
 {
-    return "update brontalo_schedule set sequence=" + std::to_string(position) +
-           " where id=" + std::to_string(jobId);
+    std::string values;
+    for (const QueuePosition &p : positions)
+        values += (values.empty() ? "(" : ",(") + std::to_string(p.jobId) + "," +
+                  std::to_string(p.position) + ")";
+    return "update brontalo_schedule as j set sequence=v.position from (values " + values +
+           ") as v(id,position) where j.id=v.id";
 }
 
 std::string setWorkCentre(long long jobId, int workCentreSlot)

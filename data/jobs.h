@@ -3,6 +3,7 @@
 #include "dbaccess/date.h"
 
 #include <string>
+#include <vector>
 
 // Scheduled jobs: their status codes and the statements that read and change them.
 namespace data::jobs {
@@ -27,7 +28,14 @@ std::string linesWithAnyJob();
 std::string linesWithUnfinishedJobs();
 
 std::string setStatus(long long jobId, int status);
-std::string setSequence(long long jobId, int position);
+// One statement that gives each listed job its queue position, so that a failure
+// leaves every position as it was. Ids and positions go in as decimal text.
+struct QueuePosition
+{
+    long long jobId = 0;
+    int position = 0;
+};
+std::string setSequences(const std::vector<QueuePosition> &positions);
 std::string setWorkCentre(long long jobId, int workCentreSlot);
 // The job's row for changing run hours and comment through the updatable set.
 std::string jobRow(long long jobId);

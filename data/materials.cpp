@@ -1,5 +1,6 @@
 #include "data/materials.h"
 
+#include "data/bills.h"
 #include "data/each_row.h"
 #include "dbaccess/record_set.h"
 
@@ -36,28 +37,23 @@ QuantityByProduct readQuantities(dbaccess::RecordSet &rs, const std::string &sql
 
 std::string plannedLines(int companyId)
 {
-    return "select s.id,p.product_tmpl_id,s.qty_to_invoice,j.startdate from sale_order_line as s "
-           "JOIN product_product as p on s.product_id=p.id JOIN LATERAL (select min(startdate) "
-           "as startdate from brontalo_schedule where status>0 and solineid=s.id) as j on "
-           "j.startdate is not null where s.company_id=" +
-           text(companyId) +
-           " and s.state='sale' and s.qty_to_invoice>0 and p.active=true";
-}
-
-std::string bills(int companyId, const std::vector<std::int64_t> &templateIds)
-{
-    return "select id,product_tmpl_id,product_qty,sequence from mrp_bom where (company_id=" +
-           text(companyId) +
-           " or company_id is null) and active=true and product_qty>0 and product_tmpl_id=ANY(" +
-           idArray(templateIds) + ")";
+    const std::string lineInBillUnit = bills::inUnit("s.qty_to_invoice", "lu", "bu");
+    return "select s.id,bom.bom_id," + lineInBillUnit +
+           " as quantity,bom.product_qty,j.startdate from sale_order_line as s JOIN "
+           "product_product as p on s.product_id=p.id JOIN uom_uom as lu on lu.id=s.product_uom "
+           "JOIN (" +
+           bills::chosenBills(companyId) +
+           ") as bom on bom.product_id=s.product_id JOIN uom_uom as bu on "
+           "bu.id=bom.product_uom_id JOIN LATERAL (select min(startdate) as startdate from "
+           "brontalo_schedule where status>0 and solineid=s.id) as j on j.startdate is not null "
+           "where s.company_id=" +
+           text(companyId) + " and s.state='sale' and s.qty_to_invoice>0 and p.active=true";
 }
 
 std::string billLines(const std::vector<std::int64_t> &billIds)
 {
-    // Odoo's conversion: quantity / factor of its unit gives the category's reference
-    // unit, times the factor of the component's own unit gives that unit.
-    return "select m.bom_id,m.product_id,round(m.product_qty/lu.factor*cu.factor,9) as "
-           "product_qty,p.default_code from mrp_bom_line as m JOIN product_product as p on "
+    return "select m.bom_id,m.product_id," + bills::inUnit("m.product_qty", "lu", "cu") +
+           " as product_qty,p.default_code from mrp_bom_line as m JOIN product_product as p on "
            "p.id=m.product_id JOIN product_template as t on t.id=p.product_tmpl_id JOIN uom_uom "
            "as lu on lu.id=m.product_uom_id JOIN uom_uom as cu on cu.id=t.uom_id where "
            "m.bom_id=ANY(" +
@@ -76,8 +72,8 @@ std::string stockOnHand(int companyId, const std::vector<std::int64_t> &productI
 std::string pendingPurchases(int companyId, const std::vector<std::int64_t> &productIds)
 {
     const std::string remaining = "(pl.product_qty-coalesce(pl.qty_received,0))";
-    return "select pl.product_id,sum(round(" + remaining +
-           "/pu.factor*cu.factor,9)) as pending from purchase_order_line as pl JOIN uom_uom as "
+    return "select pl.product_id,sum(" + bills::inUnit(remaining, "pu", "cu") +
+           ") as pending from purchase_order_line as pl JOIN uom_uom as "
            "pu on pu.id=pl.product_uom JOIN product_product as p on p.id=pl.product_id JOIN "
            "product_template as t on t.id=p.product_tmpl_id JOIN uom_uom as cu on "
            "cu.id=t.uom_id where pl.company_id=" +
@@ -90,24 +86,9 @@ std::vector<PlannedLine> readPlannedLines(dbaccess::RecordSet &rs, int companyId
     std::vector<PlannedLine> lines;
     eachRow(rs, plannedLines(companyId), [&] {
         lines.push_back({rs.field(0).toInt(), rs.field(1).toInt(), rs.field(2).toDecimal(),
-                         rs.field(3).toDate()});
+                         rs.field(3).toDecimal(), rs.field(4).toDate()});
     });
     return lines;
-}
-
-std::vector<Bill> readBills(dbaccess::RecordSet &rs, int companyId,
-                            const std::vector<std::int64_t> &templateIds)
-{
-    std::vector<Bill> result;
-    if (templateIds.empty())
-        return result;
-    eachRow(rs, bills(companyId, templateIds), [&] {
-        const dbaccess::Value &sequence = rs.field(3);
-        result.push_back({rs.field(0).toInt(), rs.field(1).toInt(), rs.field(2).toDecimal(),
-                          sequence.isNull() ? std::nullopt
-                                            : std::optional<std::int64_t>(sequence.toInt())});
-    });
-    return result;
 }
 
 std::vector<BillLine> readBillLines(dbaccess::RecordSet &rs,

@@ -13,28 +13,22 @@ namespace dbaccess {
 class RecordSet;
 }
 
-// What the materials requirements read from the ERP: the planned open lines, their
-// bills of materials, stock on hand and what is still to come on purchase orders.
-// Quantities of components are in the component's own unit (its template's uom_id);
-// the database converts bill-line and purchase-line units with uom_uom.factor.
+// What the materials requirements read from the ERP: the planned open lines with the
+// bill their product is made by, the lines of those bills, stock on hand and what is
+// still to come on purchase orders. Quantities of components are in the component's
+// own unit (its template's uom_id); the bill choice and every unit conversion are those
+// of data/bills.h.
 namespace data::materials {
 
-// An open line of the company that has live jobs, with its earliest planned start.
+// An open line of the company that has live jobs and a usable bill, with its earliest
+// planned start.
 struct PlannedLine
 {
     std::int64_t lineId = 0;
-    std::int64_t templateId = 0; // the ordered product's template
-    dbaccess::Decimal quantity;  // qty_to_invoice
+    std::int64_t billId = 0;        // the bill the line's product is made by
+    dbaccess::Decimal quantity;     // qty_to_invoice, in the bill's unit
+    dbaccess::Decimal billQuantity; // the batch one run of the bill makes (> 0)
     dbaccess::Date plannedStart;
-};
-
-// An active bill of the company or a shared one (company NULL).
-struct Bill
-{
-    std::int64_t billId = 0;
-    std::int64_t templateId = 0;          // the product it makes
-    dbaccess::Decimal quantity;           // the batch one run makes (> 0)
-    std::optional<std::int64_t> sequence; // NULL sorts after every number
 };
 
 // A component line of such a bill.
@@ -49,8 +43,6 @@ struct BillLine
 using QuantityByProduct = std::unordered_map<std::int64_t, dbaccess::Decimal>;
 
 std::string plannedLines(int companyId);
-// The usable bills of the given product templates.
-std::string bills(int companyId, const std::vector<std::int64_t> &templateIds);
 // The component lines of the given bills.
 std::string billLines(const std::vector<std::int64_t> &billIds);
 // Sum of the quants in the internal locations of the company, per product.
@@ -61,8 +53,6 @@ std::string pendingPurchases(int companyId, const std::vector<std::int64_t> &pro
 // Each reader opens the set on its query, reads every row and closes it again, also
 // when a row fails to convert. Readers given an empty list of ids send no query.
 std::vector<PlannedLine> readPlannedLines(dbaccess::RecordSet &rs, int companyId);
-std::vector<Bill> readBills(dbaccess::RecordSet &rs, int companyId,
-                            const std::vector<std::int64_t> &templateIds);
 std::vector<BillLine> readBillLines(dbaccess::RecordSet &rs,
                                     const std::vector<std::int64_t> &billIds);
 QuantityByProduct readStockOnHand(dbaccess::RecordSet &rs, int companyId,

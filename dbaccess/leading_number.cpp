@@ -1,6 +1,7 @@
 #include "dbaccess/leading_number.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -9,6 +10,27 @@ namespace dbaccess {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// For a number out of a double's range ("1e-400", "1e400"): true when it lies below 1.
+bool tooSmallForADouble(const std::string &number)
+{
+    long long exponent = 0;
+    const std::size_t e = number.find_first_of("eE");
+    if (e != std::string::npos) {
+        const char *first = number.data() + e + 1;
+        if (*first == '+')
+            ++first;
+        if (std::from_chars(first, number.data() + number.size(), exponent).ec != std::errc())
+            exponent = *first == '-' ? -1'000'000 : 1'000'000; // beyond any double either way
+    }
+    // The place of the first significant digit: its power of ten before the exponent.
+    const std::string mantissa = number.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
+    const long long place = firstSignificant < point ? (long long)(point - firstSignificant) - 1
+                                                     : -(long long)(firstSignificant - point);
+    return place + exponent < 0;
+}
 
 } // namespace
 
@@ -57,8 +79,12 @@ LeadingNumber leadingNumber(std::string_view text)
         number.insert(number.begin(), '0');
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        value = HUGE_VAL;
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too small for a double is as good as 0; too large is no usable number.
+        if (!tooSmallForADouble(number))
+            return {};
+        value = 0;
+    }
     return {true, negative ? -value : value};
 }
 

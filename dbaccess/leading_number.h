@@ -9,10 +9,11 @@ namespace dbaccess {
 // The number a typed or stored text starts with: blanks, tabs and line feeds are
 // ignored wherever they stand; then an optional sign, digits with at most one "."
 // (whatever the locale) and an optional exponent. The number ends at the first
-// character that cannot continue it, so "12abc" reads 12.
+// character that cannot continue it, so "12abc" reads 12. A number too small for a
+// double reads 0; one too large for a double counts as no number at all.
 struct LeadingNumber
 {
-    bool found = false; // false: the text does not start with a number ("abc", "")
+    bool found = false; // false: the text does not start with a usable number ("abc", "")
     double value = 0;   // 0 when nothing was found
 };
 

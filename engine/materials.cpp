@@ -12,23 +12,11 @@ namespace engine {
 
 using dbaccess::Date;
 using dbaccess::Decimal;
-using data::materials::Bill;
 using data::materials::BillLine;
 using data::materials::PlannedLine;
 using data::materials::QuantityByProduct;
 
 namespace {
-
-// Odoo's bill order: sequence (NULL after every number), then id.
-bool comesFirst(const Bill &a, const Bill &b)
-{
-    if (a.sequence != b.sequence) {
-        if (!a.sequence || !b.sequence)
-            return bool(a.sequence);
-        return *a.sequence < *b.sequence;
-    }
-    return a.billId < b.billId;
-}
 
 struct NeedKey
 {
@@ -77,28 +65,9 @@ bool entryBefore(const MaterialNeed &a, const MaterialNeed &b)
 
 } // namespace
 
-std::vector<Bill> firstBillOfEachTemplate(const std::vector<Bill> &bills)
-{
-    std::unordered_map<std::int64_t, std::size_t> firstOfTemplate;
-    std::vector<Bill> first;
-    for (const Bill &bill : bills) {
-        const auto [it, added] = firstOfTemplate.try_emplace(bill.templateId, first.size());
-        if (added)
-            first.push_back(bill);
-        else if (comesFirst(bill, first[it->second]))
-            first[it->second] = bill;
-    }
-    return first;
-}
-
 std::vector<MaterialNeed> explodeBills(const std::vector<PlannedLine> &lines,
-                                       const std::vector<Bill> &bills,
                                        const std::vector<BillLine> &billLines)
 {
-    const std::vector<Bill> inUse = firstBillOfEachTemplate(bills);
-    std::unordered_map<std::int64_t, const Bill *> billOfTemplate;
-    for (const Bill &bill : inUse)
-        billOfTemplate.emplace(bill.templateId, &bill);
     std::unordered_map<std::int64_t, std::vector<const BillLine *>> linesOfBill;
     for (const BillLine &line : billLines)
         linesOfBill[line.billId].push_back(&line);
@@ -107,16 +76,13 @@ std::vector<MaterialNeed> explodeBills(const std::vector<PlannedLine> &lines,
     std::vector<MaterialNeed> needs;
     std::unordered_map<NeedKey, std::size_t, NeedKeyHash> needIndex;
     for (const PlannedLine &line : lines) {
-        const auto bill = billOfTemplate.find(line.templateId);
-        if (bill == billOfTemplate.end())
-            continue;
-        const auto components = linesOfBill.find(bill->second->billId);
+        const auto components = linesOfBill.find(line.billId);
         if (components == linesOfBill.end())
             continue;
         for (const BillLine *component : components->second) {
             const Decimal perBatch = line.quantity * component->quantity;
             const Decimal quantity =
-                bill->second->quantity == one ? perBatch : perBatch / bill->second->quantity;
+                line.billQuantity == one ? perBatch : perBatch / line.billQuantity;
             const NeedKey key{component->componentId, line.plannedStart.dayNumber()};
             const auto [it, added] = needIndex.try_emplace(key, needs.size());
             if (added)
@@ -216,16 +182,11 @@ std::vector<MaterialRow> ListMaterialRequirements(dbaccess::Database &database, 
     namespace materials = data::materials;
     auto &rs = database.rsMain;
     const auto lines = materials::readPlannedLines(rs, companyId);
-    std::vector<std::int64_t> templates;
-    for (const PlannedLine &line : lines)
-        templates.push_back(line.templateId);
-    const auto bills = firstBillOfEachTemplate(
-        materials::readBills(rs, companyId, distinct(std::move(templates))));
     std::vector<std::int64_t> billIds;
-    for (const Bill &bill : bills)
-        billIds.push_back(bill.billId);
+    for (const PlannedLine &line : lines)
+        billIds.push_back(line.billId);
     const auto billLines = materials::readBillLines(rs, distinct(std::move(billIds)));
-    const std::vector<MaterialNeed> needs = explodeBills(lines, bills, billLines);
+    const std::vector<MaterialNeed> needs = explodeBills(lines, billLines);
 
     std::vector<std::int64_t> components;
     for (const MaterialNeed &need : needs)

@@ -46,17 +46,10 @@ struct MaterialRow
     std::string pendingPurchase; // lblRowCust: "[po pending qty: n]" or empty
 };
 
-// The bill each product template is made by: of its usable bills the one with the
-// lowest sequence (a bill without one after all that have one), then the lowest id.
-std::vector<data::materials::Bill>
-firstBillOfEachTemplate(const std::vector<data::materials::Bill> &bills);
-
-// Explodes every planned line through the first bill of its product's template, at the
-// line's planned start: need = line quantity × component quantity ÷ bill quantity.
-// Needs of one component on one date add up; they come out in the order their
-// component and date were first met.
+// Explodes every planned line through its bill, at the line's planned start:
+// need = line quantity × component quantity ÷ bill quantity. Needs of one component on
+// one date add up; they come out in the order their component and date were first met.
 std::vector<MaterialNeed> explodeBills(const std::vector<data::materials::PlannedLine> &lines,
-                                       const std::vector<data::materials::Bill> &bills,
                                        const std::vector<data::materials::BillLine> &billLines);
 
 // Nets each component's needs, rounded to 3 decimals, in date order against its stock

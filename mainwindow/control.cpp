@@ -2,6 +2,23 @@
 
 #include <QMouseEvent>
 
+namespace {
+
+// Line breaks of a stored text as blanks: a CR LF pair, a lone CR or a lone LF each
+// become one blank.
+QString onOneLine(const QString &text)
+{
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    line.replace(QChar::LineSeparator, QLatin1Char(' '));
+    line.replace(QChar::ParagraphSeparator, QLatin1Char(' '));
+    return line;
+}
+
+} // namespace
+
 Control::Control(QWidget *parent, const QString &name) : QLabel(parent)
 {
     setObjectName(name);
@@ -9,6 +26,33 @@ Control::Control(QWidget *parent, const QString &name) : QLabel(parent)
     // Captions show names and comments from the database as they are, never as markup.
     setTextFormat(Qt::PlainText);
     applyColours();
+}
+
+void Control::setCaption(const QString &text)
+{
+    m_caption = text;
+    if (m_oneLine) {
+        setToolTip(text);
+        setAccessibleName(text);
+    }
+    showCaption();
+}
+
+void Control::showOnOneLine()
+{
+    m_oneLine = true;
+    setWordWrap(false);
+    setCaption(m_caption);
+}
+
+void Control::showCaption()
+{
+    if (!m_oneLine) {
+        setText(m_caption);
+        return;
+    }
+    const QString line = onOneLine(m_caption);
+    setText(fontMetrics().elidedText(line, Qt::ElideRight, contentsRect().width()));
 }
 
 void Control::setForeground(const QColor &colour)
@@ -51,20 +95,30 @@ void Control::applyColours()
 
 void Control::mousePressEvent(QMouseEvent *event)
 {
-    if (onPress) {
-        event->accept();
+    event->accept();
+    if (onPress)
         onPress(event->button(), event->position() * fineUnitsPerPixel);
-        return;
-    }
-    QLabel::mousePressEvent(event);
 }
 
 void Control::mouseMoveEvent(QMouseEvent *event)
 {
-    if (onMove) {
-        event->accept();
+    event->accept();
+    if (onMove)
         onMove(event->buttons(), event->position() * fineUnitsPerPixel);
-        return;
-    }
-    QLabel::mouseMoveEvent(event);
+}
+
+void Control::mouseReleaseEvent(QMouseEvent *event) { event->accept(); }
+
+void Control::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    if (m_oneLine)
+        showCaption();
+}
+
+void Control::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (m_oneLine && event->type() == QEvent::FontChange)
+        showCaption();
 }

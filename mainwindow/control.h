@@ -7,7 +7,9 @@
 
 // A label or picture of the main window, as the window's controls are: it carries a
 // Tag text and passes pointer presses and moves on with the position in fine units
-// (1/15 pixel) from its own corner.
+// (1/15 pixel) from its own corner (a quick second press, delivered as a double click,
+// is a press like the first). A press, move or release on a control that has no
+// handler for it ends there: it never reaches the panel or canvas underneath.
 class Control final : public QLabel
 {
     Q_OBJECT
@@ -22,8 +24,18 @@ public:
     std::function<void(Qt::MouseButton button, QPointF fine)> onPress;
     std::function<void(Qt::MouseButtons buttons, QPointF fine)> onMove;
 
-    void setCaption(const QString &text) { setText(text); }
-    QString caption() const { return text(); }
+    // The caption is the whole text given; what the control draws may be shorter (see
+    // showOnOneLine).
+    void setCaption(const QString &text);
+    QString caption() const { return m_caption; }
+    void clear() { setCaption(QString()); }
+    // For stored texts (descriptions, names, comments): the caption is drawn on one
+    // line, its line breaks as blanks, cut with "…" where it does not fit, and the
+    // tool tip and accessible name carry the whole text.
+    void showOnOneLine();
+    // The text as drawn.
+    QString shownText() const { return text(); }
+
     void setForeground(const QColor &colour);
     void setBackground(const QColor &colour); // an invalid colour makes it transparent
     void setBold(bool bold);
@@ -37,10 +49,16 @@ public:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void applyColours();
+    void showCaption();
 
+    QString m_caption;
+    bool m_oneLine = false;
     QColor m_foreground{0, 0, 0};
     QColor m_background;
     int m_pictureId = -1;

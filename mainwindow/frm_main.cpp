@@ -63,6 +63,9 @@ Control *FrmMain::makeButton(int index, QWidget *parent, QPoint at, const QStrin
     auto *button = makePicture(parent, indexed("btnMenu", index), at, face);
     button->setAccessibleName(accessibleName);
     button->setCursor(Qt::PointingHandCursor);
+    // Buttons stand in front of what their container held before, one over the other
+    // in the order they are made.
+    button->raise();
     btnMenu[index] = button;
     return button;
 }
@@ -88,6 +91,7 @@ void FrmMain::createCanvas()
     lblTitle[8]->setFont(uiFont(11, Face::Semibold));
     lblTitle[8]->setForeground(QColor(64, 64, 64));
     lblTitle[8]->setCaption(QStringLiteral("d-mmm"));
+    lblTitle[8]->showOnOneLine();
 }
 
 void FrmMain::createCalendarStrip()
@@ -176,6 +180,8 @@ void FrmMain::createJobList()
         imgStatus[r]->hide();
         for (Control *cell : {lblRowSO[r], lblRowDesc[r], lblRowNote[r], lblRowHrs[r]})
             cell->setCursor(Qt::PointingHandCursor);
+        for (Control *cell : {lblRowSO[r], lblRowDesc[r], lblRowCust[r], lblRowNote[r]})
+            cell->showOnOneLine();
     }
     lblRowTotal = makeControl(this, QStringLiteral("lblRowTotal"), layout::rowTotal);
     lblRowTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -196,6 +202,8 @@ void FrmMain::createJobList()
     lblTitle[16]->setForeground(QColor(64, 64, 64));
     lblTitle[16]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTitle[16]->setCaption(QStringLiteral("sitename"));
+    for (int index : {0, 5, 16})
+        lblTitle[index]->showOnOneLine();
 
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
@@ -258,6 +266,7 @@ void FrmMain::createPanels()
         lblRoutePath[i]->setFont(uiFont(11.25, Face::Semilight));
         lblRoutePath[i]->setBackground(layout::panelEntryBackground);
         lblRoutePath[i]->setCursor(Qt::PointingHandCursor);
+        lblRoutePath[i]->showOnOneLine();
     }
 
     lblTitle[15] = makeControl(pnlMenu[5], indexed("lblTitle", 15), QRect(50, 4, 150, 24));
@@ -269,6 +278,7 @@ void FrmMain::createPanels()
         lblMovePath[e]->setFont(uiFont(11.25, Face::Semilight));
         lblMovePath[e]->setBackground(layout::panelEntryBackground);
         lblMovePath[e]->setCursor(Qt::PointingHandCursor);
+        lblMovePath[e]->showOnOneLine();
     }
 
     for (int i = 0; i < layout::searchEntryCount; ++i) {
@@ -278,11 +288,13 @@ void FrmMain::createPanels()
         lblSearchList[i]->setForeground(QColor(64, 64, 64));
         lblSearchList[i]->setBackground(Qt::white);
         lblSearchList[i]->setCursor(Qt::PointingHandCursor);
+        lblSearchList[i]->showOnOneLine();
     }
 
     lblTitle[1] = makeControl(imgJobPanel, indexed("lblTitle", 1), QRect(72, 42, 513, 50));
     lblTitle[1]->setFont(uiFont(24, Face::Semilight));
     lblTitle[1]->setCaption(QStringLiteral("Acoustic"));
+    lblTitle[1]->showOnOneLine();
     lblTitle[2] = makeControl(imgJobPanel, indexed("lblTitle", 2), QRect(128, 92, 41, 15));
     lblTitle[2]->setFont(uiFont(9, Face::Semibold, true));
     lblTitle[2]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -356,11 +368,11 @@ void FrmMain::createButtons()
     makeButton(7, pnlMenu[1], QPoint(139, 486), QStringLiteral("apply work centre"));
     makeButton(10, pnlMenu[1], QPoint(272, 486), QStringLiteral("add work centre"));
     makeButton(11, pnlMenu[1], QPoint(346, 486), QStringLiteral("remove work centre"))->hide();
+    // Apply stands in front of Edit, which it covers wholly while both are shown.
     makeButton(17, pnlMenu[2], QPoint(98, 422), QStringLiteral("edit route type"));
     makeButton(12, pnlMenu[2], QPoint(88, 422), QStringLiteral("assign route type"));
     makeButton(13, pnlMenu[2], QPoint(210, 422), QStringLiteral("add route type"));
     for (auto [index, button] : btnMenu) {
-        button->raise();
         button->onPress = [this, index = index](Qt::MouseButton, QPointF at) {
             guarded([&] { pressMenu(index, at); });
         };

@@ -43,6 +43,8 @@ void FrmMain::pressMenu(int index, QPointF at)
         notAvailableYet(QStringLiteral("The work-centre editor"));
         break;
     case 12:
+        notAvailableYet(QStringLiteral("Assigning a route type"));
+        break;
     case 13:
     case 16:
     case 17:

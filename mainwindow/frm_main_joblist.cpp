@@ -184,7 +184,10 @@ void FrmMain::windowPress(QPointF at)
         if (clicked < 0 || lblRowSO[clicked]->caption().isEmpty())
             return;
         imgRowCheck[clicked]->show();
-        loadEditBoxes(clicked);
+        // Boxes that are showing keep what is typed in them and the job they were
+        // opened for; only hidden ones move to the ticked row.
+        if (txtRunHrs->isHidden() && txtComment->isHidden())
+            loadEditBoxes(clicked);
         return;
     }
     const QRect &arrow = layout::searchArrow;

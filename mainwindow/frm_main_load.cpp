@@ -117,6 +117,7 @@ int FrmMain::loadWorkCentres()
                   (layout::ganttNameTopFine + layout::ganttNameStepFine * i) / f, 70, 14));
         ganttName->setFont(uiFont(9));
         ganttName->setForeground(QColor(128, 128, 128));
+        ganttName->showOnOneLine();
         ganttName->setCaption(name);
         ganttName->show();
         lblGanttWc.push_back(ganttName);

@@ -80,10 +80,14 @@ void FrmMain::SelectJobRow(int row)
     if (g.selectedWc == engine::views::pending || !rowShowsLine(row))
         return;
     const std::int64_t lineId = lblRowSO[row]->tag.toLongLong();
-    // The row is selected even when its line already is (a line with two jobs in one
-    // work centre), so that the edit boxes address this row's job; only the route,
-    // which is the same, is not read again.
     const bool sameLine = lineId == g.selectedLineId;
+    // The selected row itself: nothing changes, so that what is typed in its boxes
+    // stays there (hours typed, then a click on the row's note to add a comment).
+    if (sameLine && row == g.selectedRow && lblRowHrs[row]->tag.toLongLong() == editedJobId)
+        return;
+    // Another row of the selected line (a line with two jobs in one work centre) is
+    // selected all the same, so that the edit boxes address this row's job; only the
+    // route, which is the same, is not read again.
     g.selectedLineId = lineId;
     g.selectedRow = row;
     if (!sameLine) {
@@ -196,19 +200,19 @@ void FrmMain::reorder(bool down)
         RefreshJobList(true);
         return;
     }
-    auto &rs = g.database->rsEdit;
+    // Every shown job gets its displayed number, the two swap theirs, all in one
+    // statement: a failure leaves the queue exactly as it was.
+    std::vector<data::jobs::QueuePosition> positions;
     for (int j = 0; j < layout::rowCount; ++j) {
         if (j == a || j == a + d)
             continue;
         if (number(lblRowSeq[j]->caption()) <= 0)
             break;
-        rs.open(data::jobs::setSequence(lblRowHrs[j]->tag.toLongLong(),
-                                        number(lblRowSeq[j]->caption())));
+        positions.push_back({lblRowHrs[j]->tag.toLongLong(), number(lblRowSeq[j]->caption())});
     }
-    rs.open(data::jobs::setSequence(lblRowHrs[a]->tag.toLongLong(),
-                                    number(lblRowSeq[a + d]->caption())));
-    rs.open(data::jobs::setSequence(lblRowHrs[a + d]->tag.toLongLong(),
-                                    number(lblRowSeq[a]->caption())));
+    positions.push_back({lblRowHrs[a]->tag.toLongLong(), number(lblRowSeq[a + d]->caption())});
+    positions.push_back({lblRowHrs[a + d]->tag.toLongLong(), number(lblRowSeq[a]->caption())});
+    g.database->rsEdit.open(data::jobs::setSequences(positions));
     RefreshJobList(true);
 }
 

@@ -59,6 +59,11 @@ TEST(LeadingNumber, ReadsTheNumberATextStartsWith)
         {"1.2.3", true, 1.2}, {"1e3", true, 1000}, {"2E-1x", true, 0.2}, {"5e", true, 5},
         {"5e+", true, 5},     {".25", true, 0.25}, {"-.5", true, -0.5},  {"-", false, 0},
         {"+8", true, 8},      {"3,5", true, 3},    {"1.5 h", true, 1.5},
+        // Beyond a double's range: too small reads 0, too large is no number.
+        {"1e-400", true, 0},  {"-1e-400", true, 0}, {"0.0001e-321", true, 0},
+        {"123456e-330", true, 0}, {"1e400", false, 0}, {"-1e400", false, 0},
+        {"123456789e301", false, 0}, {"1e99999999999999999999", false, 0},
+        {"1e-99999999999999999999", true, 0}, {"1e308", true, 1e308},
     };
     for (const auto &c : cases) {
         const auto n = dbaccess::leadingNumber(c.text);
@@ -73,7 +78,7 @@ TEST(LeadingNumber, GivesSixteenBitIntegersRoundedHalfToEven)
     const Case cases[] = {
         {"  7", 7}, {"7.5", 8}, {"6.5", 6}, {"-3", -3}, {"40000", std::nullopt},
         {"32767", 32767}, {"-32768", -32768}, {"32767.5", std::nullopt}, {"abc", 0},
-        {"1e400", std::nullopt},
+        {"1e400", 0}, // too large for a double: no number, as "abc"
     };
     for (const auto &c : cases)
         EXPECT_EQ(dbaccess::leadingInt16(c.text), c.expected) << c.text;

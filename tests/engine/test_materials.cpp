@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-using data::materials::Bill;
 using data::materials::BillLine;
 using data::materials::PlannedLine;
 using data::materials::QuantityByProduct;
@@ -31,39 +30,33 @@ const Date mar10 = Date::fromYmd(2026, 3, 10);
 
 // --- Explosion --------------------------------------------------------------------------
 
-TEST(ExplodeBills, EveryPlannedLineNeedsItsShareOfTheFirstUsableBillAtItsOwnStart)
+TEST(ExplodeBills, EveryPlannedLineNeedsItsShareOfItsBillAtItsOwnStart)
 {
-    const std::vector<Bill> bills{
-        {1, 10, dec("1"), 5},            // frame: a later sequence
-        {2, 10, dec("2"), 1},            // frame: first by sequence, makes 2
-        {3, 20, dec("1"), std::nullopt}, // sash: no sequence sorts last
-        {4, 20, dec("1"), std::nullopt},
-        {5, 20, dec("1"), 7},            // sash: first
-    };
     const std::vector<BillLine> billLines{
-        {1, 100, dec("2"), "NOT-USED"},
         {2, 101, dec("1"), "HINGE"},
         {2, 102, dec("4"), "SCREW"},
-        {3, 103, dec("1"), "NOT-USED"},
-        {4, 104, dec("1"), "NOT-USED"},
         {5, 105, dec("3"), "GLASS"},
         {5, 101, dec("0.5"), "HINGE"},
+        {9, 109, dec("1"), "NOT-PLANNED"},
     };
     const std::vector<PlannedLine> lines{
-        {1, 10, dec("10"), mar3},
-        {2, 10, dec("4"), mar10}, // a second order of the frame, planned later
-        {3, 20, dec("2"), mar3},
-        {4, 30, dec("5"), mar3},  // no bill
-        {5, 10, dec("6"), mar3},  // a third frame on the first date
+        {1, 2, dec("10"), dec("2"), mar3}, // bill 2 makes 2 frames a run
+        {2, 2, dec("4"), dec("2"), mar10}, // a second order of the frame, planned later
+        {3, 5, dec("2"), dec("1"), mar3},
+        {4, 7, dec("5"), dec("1"), mar3},  // a bill without lines
+        {5, 2, dec("6"), dec("2"), mar3},  // a third frame on the first date
+        {6, 5, dec("1"), dec("3"), mar5},  // a third of a run of bill 5
     };
 
-    EXPECT_EQ(engine::explodeBills(lines, bills, billLines),
+    EXPECT_EQ(engine::explodeBills(lines, billLines),
               (std::vector<MaterialNeed>{
                   {101, mar3, dec("9"), "HINGE"}, // 10×1÷2 + 2×0.5 + 6×1÷2
                   {102, mar3, dec("32"), "SCREW"}, // 10×4÷2 + 6×4÷2
                   {101, mar10, dec("2"), "HINGE"},
                   {102, mar10, dec("8"), "SCREW"},
                   {105, mar3, dec("6"), "GLASS"},
+                  {105, mar5, dec("1"), "GLASS"},
+                  {101, mar5, dec("0.166666667"), "HINGE"}, // 1×0.5÷3 to 9 places
               }));
 }
 
@@ -265,6 +258,48 @@ TEST_F(PurchasesView, ComponentsComeFromTheFirstUsableBillOfTheOrderedProduct)
 
     EXPECT_EQ(rows(), (std::vector<std::string>{"|4|10-Mar-26|", "SHARED|2|10-Mar-26|",
                                                 "USED|15|10-Mar-26|"}));
+}
+
+TEST_F(PurchasesView, AVariantIsMadeByItsOwnBillBeforeItsTemplatesAndNeverBySiblings)
+{
+    // Oak and pine tables are variants of one template. The oak one has a bill of its
+    // own (its sequence later than the template's); the pine one has none and is made
+    // by the template's bill, never by the oak one's.
+    const int oak = erp.product("Dining table", "TABLE-OAK");
+    const int pine = stock.variant(oak, "TABLE-PINE");
+    auto component = [&](const char *code) { return erp.product(code, code); };
+    stock.billLine(stock.bill(oak, "1", {.sequence = 1}), component("TEMPLATE-TOP"), "1");
+    stock.billLine(stock.bill(oak, "1", {.sequence = 9, .forThisVariant = true}),
+                   component("OAK-TOP"), "1");
+    stock.billLine(stock.bill(oak, "1", {.sequence = 5, .forThisVariant = true}),
+                   component("OAK-LEG"), "4");
+    plannedLine(oak, "2", "2026-03-10");
+    plannedLine(pine, "3", "2026-03-10");
+
+    EXPECT_EQ(rows(), (std::vector<std::string>{"OAK-LEG|8|10-Mar-26|",
+                                                "TEMPLATE-TOP|3|10-Mar-26|"}));
+}
+
+TEST_F(PurchasesView, TheLinesUnitIsConvertedIntoTheBillsUnit)
+{
+    // A line of 4 Dozens needs the components of 48 units; a bill that makes a dozen
+    // per run needs its lines once per 12 units.
+    const int units = erp.defaultUnit();
+    const int dozen = stock.unit(
+        std::stoi(scalar("select category_id from uom_uom where id=" + std::to_string(units))),
+        "Dozens", "0.08333333333333333");
+    const int frame = erp.product("Window frame");
+    const int sash = erp.product("Sash");
+    stock.billLine(stock.bill(frame, "1"), erp.product("Hinge", "HINGE"), "2");
+    stock.billLine(stock.bill(sash, "1", {.unitId = dozen}), erp.product("Glass", "GLASS"), "12");
+    const int dozenFrames = plannedLine(frame, "4", "2026-03-10");
+    const int dozenSashes = plannedLine(sash, "2", "2026-03-10"); // 2 runs of a dozen
+    plannedLine(sash, "6", "2026-03-10");                          // half a run
+    for (int line : {dozenFrames, dozenSashes})
+        exec("update sale_order_line set product_uom=" + std::to_string(dozen) +
+             " where id=" + std::to_string(line));
+
+    EXPECT_EQ(rows(), (std::vector<std::string>{"GLASS|30|10-Mar-26|", "HINGE|96|10-Mar-26|"}));
 }
 
 TEST_F(PurchasesView, BillAndPurchaseUnitsAreConvertedToTheComponentsOwnUnit)

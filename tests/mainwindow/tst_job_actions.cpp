@@ -224,6 +224,8 @@ private slots:
         QTest::newRow("a tie rounds to the even thousandth") << "2.0005" << "2" << false;
         QTest::newRow("another tie") << "2.0025" << "2.002" << false;
         QTest::newRow("too large for the column") << "1000000" << "2" << true;
+        QTest::newRow("too small for a double stores 0") << "1e-400" << "0" << false;
+        QTest::newRow("too large for a double") << "1e400" << "2" << true;
     }
     void runHoursFollowTheLeadingNumberRule()
     {
@@ -309,6 +311,72 @@ private slots:
         QVERIFY(w().imgRowCheck[1]->isHidden());
         QVERIFY(w().pnlMenu[2]->isHidden());
         QCOMPARE(g().selectedLineId, std::int64_t(0));
+    }
+
+    void hoursAndACommentTypedInTurnAreSavedTogether()
+    {
+        const auto lines = f->openLines(1);
+        f->ownTablesNow();
+        const int job = f->addJob(lines[0], 5, "2");
+        f->start();
+        view(5);
+        testsupport::press(w().lblRowHrs[0], QPointF(5, 5));
+        w().txtRunHrs->selectAll();
+        QTest::keyClicks(w().txtRunHrs, QStringLiteral("3.5"));
+        // A click on the same row's note to add a comment keeps the typed hours.
+        testsupport::press(w().lblRowNote[0], QPointF(5, 5));
+        QCOMPARE(w().txtRunHrs->text(), QStringLiteral("3.5"));
+        QVERIFY(!w().txtRunHrs->isHidden());
+        QTest::keyClicks(w().txtComment, QStringLiteral("oil twice"));
+        QTest::keyClick(w().txtComment, Qt::Key_Return);
+        QCOMPARE(sql("select runhours||'|'||comment from brontalo_schedule where id=" +
+                     std::to_string(job)),
+                 std::string("3.500|oil twice"));
+        QCOMPARE(w().lblRowHrs[0]->caption(), QStringLiteral("3.5"));
+    }
+
+    void aTickColumnClickKeepsWhatIsTypedInTheBoxes()
+    {
+        const auto lines = f->openLines(2);
+        f->ownTablesNow();
+        const int first = f->addJob(lines[0], 5, "2");
+        const int second = f->addJob(lines[1], 5, "1");
+        f->start();
+        view(5);
+        testsupport::press(w().lblRowHrs[0], QPointF(5, 5));
+        w().txtRunHrs->setText(QStringLiteral("6"));
+        testsupport::press(&w(), QPointF(1090, w().imgRowCheck[1]->y() + 5)); // tick row 1
+        QVERIFY(!w().imgRowCheck[1]->isHidden());
+        QCOMPARE(w().txtRunHrs->text(), QStringLiteral("6"));
+        QCOMPARE(w().txtRunHrs->y(), w().lblRowHrs[0]->y() - 4);
+        QTest::keyClick(w().txtRunHrs, Qt::Key_Return);
+        QCOMPARE(sql("select string_agg(id||':'||runhours, ',' order by id) from brontalo_schedule"),
+                 std::to_string(first) + ":6.000," + std::to_string(second) + ":1.000");
+        QCOMPARE(w().lblRowHrs[0]->caption(), QStringLiteral("6"));
+        QCOMPARE(w().lblRowTotal->caption(), QStringLiteral("Total Hrs: 7"));
+    }
+
+    void aFailedReorderLeavesTheQueueAsItWas()
+    {
+        const auto lines = f->openLines(4);
+        f->ownTablesNow();
+        std::vector<int> jobs;
+        for (int line : lines)
+            jobs.push_back(f->addJob(line, 2, "1"));
+        // The database refuses a new position for the last job.
+        f->fresh.exec("create function refuse_last() returns trigger language plpgsql as $$ "
+                      "begin raise exception 'queue locked'; end $$");
+        f->fresh.exec("create trigger refuse_last before update on brontalo_schedule for each "
+                      "row when (new.id=" + std::to_string(jobs[3]) +
+                      ") execute function refuse_last()");
+        f->start();
+        view(2);
+        testsupport::move(w().lblRowSeq[1], QPointF(30, 30));
+        testsupport::press(w().imgAlert[2], QPointF(5, 3)); // the second job moves up
+        QCOMPARE(f->messages.problems.size(), 1);
+        QVERIFY(f->messages.problems[0].contains(QStringLiteral("queue locked")));
+        QCOMPARE(sql("select string_agg(sequence::text, ',' order by id) from brontalo_schedule"),
+                 std::string("0,0,0,0"));
     }
 
     void notYetBuiltCommandsSaySo()

@@ -41,13 +41,23 @@ int ErpStockFixture::product(const std::string &name, const std::string &default
     return productId;
 }
 
+int ErpStockFixture::variant(int productId, const std::string &defaultCode)
+{
+    return m_erp.insert("product_product",
+                        {{"product_tmpl_id", number(m_erp.templateOf(productId))},
+                         {"default_code", ErpFixture::text(defaultCode)},
+                         {"active", "true"}});
+}
+
 int ErpStockFixture::bill(int productId, const std::string &quantity, const BillOptions &options)
 {
+    const int unit = options.unitId ? options.unitId : m_erp.defaultUnit();
     return m_erp.insert("mrp_bom", {{"active", options.active ? "true" : "false"},
                                     {"type", "'normal'"},
                                     {"product_tmpl_id", number(m_erp.templateOf(productId))},
+                                    {"product_id", options.forThisVariant ? number(productId) : "NULL"},
                                     {"product_qty", quantity},
-                                    {"product_uom_id", number(m_erp.defaultUnit())},
+                                    {"product_uom_id", number(unit)},
                                     {"sequence", orNull(options.sequence)},
                                     {"ready_to_produce", "'all_available'"},
                                     {"company_id", orNull(options.companyId)},

@@ -21,11 +21,16 @@ public:
     // A product whose own unit (its template's uom_id) is `unitId`.
     int product(const std::string &name, const std::string &defaultCode, int unitId);
 
+    // Another variant of the product's template.
+    int variant(int productId, const std::string &defaultCode);
+
     struct BillOptions
     {
         std::optional<int> companyId = 1; // nothing: shared by every company
         std::optional<int> sequence;
         bool active = true;
+        bool forThisVariant = false; // made for the variant itself (mrp_bom.product_id)
+        int unitId = 0;              // unit of the batch; 0: the default unit
     };
     // A bill that makes `quantity` of the product's template.
     int bill(int productId, const std::string &quantity, const BillOptions &options);
