@@ -28,7 +28,10 @@ public:
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
-std::string trimmed(const QLineEdit *box) { return box->text().trimmed().toStdString(); }
+std::string trimmed(const QLineEdit *box)
+{
+    return box->text().trimmed().toStdString();
+}
 
 // Names a control, for tests and screen readers, and puts it in its place.
 template <typename Control>
@@ -74,8 +77,8 @@ FrmSetup::FrmSetup(std::filesystem::path folder, QWidget *parent)
     connect(OKButton, &QPushButton::clicked, this, &FrmSetup::TestConnection);
     connect(btnSave, &QPushButton::clicked, this, &FrmSetup::Save);
 
-    lblResult = placed(new ResultLabel(this), "lblResult",
-                       QStringLiteral("connection test result"), place::result);
+    lblResult = placed(new ResultLabel(this), "lblResult", QStringLiteral("connection test result"),
+                       place::result);
     lblResult->setFont(uiFont(place::resultPoints));
     lblResult->showText(QString(), place::success);
 }
@@ -85,8 +88,8 @@ std::filesystem::path FrmSetup::programFolder()
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
-QLineEdit *FrmSetup::makeBox(const char *name, const QString &accessibleName,
-                             const QRect &place, const QString &initialText)
+QLineEdit *FrmSetup::makeBox(const char *name, const QString &accessibleName, const QRect &place,
+                             const QString &initialText)
 {
     auto *box = placed(new QLineEdit(initialText, this), name, accessibleName, place);
     box->setFrame(false);

@@ -14,7 +14,10 @@ void ResultLabel::showText(const QString &text, const QColor &colour)
     setAccessibleDescription(text);
 }
 
-QColor ResultLabel::colour() const { return palette().color(QPalette::WindowText); }
+QColor ResultLabel::colour() const
+{
+    return palette().color(QPalette::WindowText);
+}
 
 void ResultLabel::paintEvent(QPaintEvent *)
 {

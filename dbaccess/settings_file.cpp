@@ -82,10 +82,12 @@ void writeSettingsFile(const std::filesystem::path &path, const SettingsFile &se
     std::size_t written = 0;
     while (written < text.size()) {
         const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n >= 0) {
+        if (n > 0) {
             written += std::size_t(n);
-        } else if (errno != EINTR) {
-            const int error = errno;
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            const int error = n < 0 ? errno : EIO; // a write of nothing would loop for ever
             ::close(fd);
             abandon("writing the temporary file", error);
         }

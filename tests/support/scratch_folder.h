@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
-#include <signal.h>
 
 namespace testsupport {
 
