@@ -15,6 +15,8 @@ public:
 
     void showText(const QString &text, const QColor &colour);
     QColor colour() const;
+    // The text as the label shows it.
+    QString shownLine() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

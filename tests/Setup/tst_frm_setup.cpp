@@ -255,6 +255,7 @@ private slots:
         enter(server);
         clickTest();
         QCOMPARE(result(), expected);
+        QCOMPARE(dialog->lblResult->shownLine(), expected);
         QCOMPARE(resultColour(), colour);
         QVERIFY2(!std::filesystem::exists(settingsPath()), "a test does not save");
     }
@@ -316,6 +317,12 @@ private slots:
         clickTest();
         QVERIFY2(result().contains(message), qPrintable(result()));
         QCOMPARE(resultColour(), red);
+        QCOMPARE(dialog->lblResult->toolTip(), result());
+        const QString shown = dialog->lblResult->shownLine();
+        QVERIFY2(!shown.contains(QLatin1Char('\n')), qPrintable(shown));
+        QVERIFY2(dialog->lblResult->fontMetrics().horizontalAdvance(shown) <=
+                     dialog->lblResult->width(),
+                 qPrintable(shown));
 
         type(wrong, right);
         clickTest();
