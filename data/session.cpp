@@ -6,16 +6,19 @@
 
 namespace data {
 
-std::string readCompanyName(dbaccess::Database &database, int companyId)
+std::optional<std::string> findCompanyName(dbaccess::RecordSet &rs, int companyId)
 {
-    std::string name;
-    bool first = true;
-    eachRow(database.rsMain, erp::companyName(companyId), [&] {
-        if (first)
-            name = database.rsMain.field(0).toText();
-        first = false;
+    std::optional<std::string> name;
+    eachRow(rs, erp::companyName(companyId), [&] {
+        if (!name)
+            name = rs.field(0).toText();
     });
     return name;
+}
+
+std::string readCompanyName(dbaccess::Database &database, int companyId)
+{
+    return findCompanyName(database.rsMain, companyId).value_or(std::string());
 }
 
 } // namespace data

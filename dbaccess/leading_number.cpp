@@ -107,4 +107,26 @@ std::optional<std::int16_t> leadingInt16(std::string_view text)
     return std::int16_t(rounded);
 }
 
+std::optional<std::int16_t> wholeInt16(std::string_view text)
+{
+    std::string_view digits = text;
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+        digits.remove_prefix(1);
+    if (digits.empty())
+        return std::nullopt;
+    int value = 0;
+    for (char c : digits) {
+        if (!isDigit(c))
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > 32768) // beyond the range whatever the sign; also stops any overflow
+            return std::nullopt;
+    }
+    if (text.front() == '-')
+        value = -value;
+    if (value > 32767)
+        return std::nullopt;
+    return std::int16_t(value);
+}
+
 } // namespace dbaccess

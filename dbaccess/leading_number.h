@@ -25,4 +25,9 @@ double roundHalfEven(double value);
 // The leading number rounded half to even, if it fits a 16-bit signed integer.
 std::optional<std::int16_t> leadingInt16(std::string_view text);
 
+// The text as a whole number in the 16-bit signed range: an optional sign and decimal
+// digits, nothing before, between or after them. Nothing for any other text, so that a
+// number checked this way reads the same by the leading-number rule.
+std::optional<std::int16_t> wholeInt16(std::string_view text);
+
 } // namespace dbaccess

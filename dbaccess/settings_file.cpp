@@ -1,10 +1,16 @@
 #include "dbaccess/settings_file.h"
 
+#include "dbaccess/error.h"
 #include "dbaccess/leading_number.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+
+#include <stdlib.h> // mkstemp
+#include <unistd.h>
 
 namespace dbaccess {
 
@@ -54,14 +60,44 @@ std::optional<SettingsFile> readSettingsFile(const std::filesystem::path &path)
     return parseSettingsText(text);
 }
 
-bool writeSettingsFile(const std::filesystem::path &path, const SettingsFile &settings)
+void writeSettingsFile(const std::filesystem::path &path, const SettingsFile &settings)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return false;
-    file << settingsFileText(settings);
-    file.close();
-    return !file.fail();
+    const auto fail = [&](const char *step, int error) {
+        throw Error("Could not save " + path.string() + " while " + step + ": " +
+                    std::strerror(error));
+    };
+
+    // mkstemp creates the file with mode 0600 whatever the umask.
+    std::string temporary =
+        (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        fail("creating a temporary file", errno);
+    const auto abandon = [&](const char *step, int error) {
+        ::unlink(temporary.c_str());
+        fail(step, error);
+    };
+
+    const std::string text = settingsFileText(settings);
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n > 0) {
+            written += std::size_t(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            const int error = n < 0 ? errno : EIO; // a write of nothing would loop for ever
+            ::close(fd);
+            abandon("writing the temporary file", error);
+        }
+    }
+    const int flushError = ::fsync(fd) == 0 ? 0 : errno;
+    const int closeError = ::close(fd) == 0 ? 0 : errno;
+    if (flushError != 0 || closeError != 0)
+        abandon("flushing to disk", flushError != 0 ? flushError : closeError);
+    if (::rename(temporary.c_str(), path.c_str()) != 0)
+        abandon("replacing the old file", errno);
 }
 
 std::int16_t companyIdOf(const SettingsFile &settings)

@@ -31,8 +31,11 @@ std::string settingsFileText(const SettingsFile &settings);
 
 // Nothing when the file cannot be opened for reading.
 std::optional<SettingsFile> readSettingsFile(const std::filesystem::path &path);
-// False when the file cannot be written.
-bool writeSettingsFile(const std::filesystem::path &path, const SettingsFile &settings);
+// Writes the file readable and writable by its owner only, since it holds a password:
+// through a temporary file in the same folder that is then renamed over the old one, so
+// that the old file stays whole until the new one is complete. Throws dbaccess::Error
+// saying why when it cannot be written; the old file is then left as it was.
+void writeSettingsFile(const std::filesystem::path &path, const SettingsFile &settings);
 
 // The ERP company id of line 6: its leading number rounded half to even, or 0 when
 // that lies outside the 16-bit range.

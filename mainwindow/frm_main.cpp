@@ -1,10 +1,10 @@
 #include "mainwindow/frm_main.h"
 
 #include "mainwindow/floor_canvas.h"
-#include "mainwindow/fonts.h"
 #include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
 #include "pictures/picture_store.h"
+#include "platform/fonts.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -6,11 +6,11 @@
 #include "dbaccess/startup.h"
 #include "engine/date_text.h"
 #include "mainwindow/floor_canvas.h"
-#include "mainwindow/fonts.h"
 #include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/month_names.h"
 #include "platform/dark_title_bar.h"
+#include "platform/fonts.h"
 
 namespace {
 

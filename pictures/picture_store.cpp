@@ -274,6 +274,12 @@ QPixmap PictureStore::windowBackground() const
     return picture({QStringLiteral("backgrounds/main_window.svg")}, windowSize, Keying::Alpha);
 }
 
+QPixmap PictureStore::setupBackground() const
+{
+    return picture({QStringLiteral("backgrounds/setup_dialog.svg")}, setupDialogSize,
+                   Keying::Alpha);
+}
+
 QPixmap PictureStore::weekendBand() const
 {
     return picture({QStringLiteral("forecast/weekend_band.svg")}, weekendBandSize, Keying::Alpha);

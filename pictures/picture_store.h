@@ -36,6 +36,7 @@ public:
     static constexpr QSize loadBlockSize{32, 14};
     static constexpr QSize floorPlanSize{1040, 924};
     static constexpr QSize windowSize{1914, 1009};
+    static constexpr QSize setupDialogSize{430, 331};
     static constexpr QSize weekendBandSize{924, 216};
     static constexpr QSize createButtonSize{77, 22};
 
@@ -70,6 +71,7 @@ public:
     QPixmap createButton() const;     // btnCreate of the route path editor
     QPixmap floorPlan() const;        // picCanvas background
     QPixmap windowBackground() const; // frmMain background
+    QPixmap setupBackground() const;  // frmMain of BrontaloSetup: heading and field captions
     QPixmap weekendBand() const;      // imgAlert(0)
     QPixmap panel(Panel p) const;
 

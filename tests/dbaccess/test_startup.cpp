@@ -46,7 +46,7 @@ TEST_F(StartupTest, AnUnreachableServerIsNamedWithItsPort)
     auto settings = testsupport::serverSettings("postgres");
     settings.port = "1"; // nothing listens there
     settings.company = "7.5";
-    ASSERT_TRUE(dbaccess::writeSettingsFile(folder / "brontalo.ini", settings));
+    ASSERT_NO_THROW(dbaccess::writeSettingsFile(folder / "brontalo.ini", settings));
     const auto outcome = dbaccess::connectAtStartup(folder, database);
     EXPECT_EQ(outcome.status, StartupOutcome::Status::ConnectionFailed);
     EXPECT_NE(outcome.message.find("\"" + settings.hostname + "\", port 1"), std::string::npos)
@@ -58,7 +58,7 @@ TEST_F(StartupTest, AnUnreachableServerIsNamedWithItsPort)
 TEST_F(StartupTest, GoodSettingsConnect)
 {
     testsupport::FreshDatabase fresh;
-    ASSERT_TRUE(dbaccess::writeSettingsFile(folder / "brontalo.ini", fresh.settings()));
+    ASSERT_NO_THROW(dbaccess::writeSettingsFile(folder / "brontalo.ini", fresh.settings()));
     const auto outcome = dbaccess::connectAtStartup(folder, database);
     EXPECT_EQ(outcome.status, StartupOutcome::Status::Connected) << outcome.message;
     EXPECT_TRUE(database.connection.isOpen());

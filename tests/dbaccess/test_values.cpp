@@ -84,6 +84,27 @@ TEST(LeadingNumber, GivesSixteenBitIntegersRoundedHalfToEven)
         EXPECT_EQ(dbaccess::leadingInt16(c.text), c.expected) << c.text;
 }
 
+TEST(WholeNumber, TakesOnlySignAndDigitsInTheSixteenBitRange)
+{
+    struct Case { const char *text; std::optional<std::int16_t> expected; };
+    const Case cases[] = {
+        {"1", 1}, {"-3", -3}, {"+8", 8}, {"007", 7}, {"32767", 32767}, {"-32768", -32768},
+        {"000000000000000000001", 1},
+        {"32768", std::nullopt}, {"-32769", std::nullopt}, {"99999999999999999999", std::nullopt},
+        {"", std::nullopt}, {"-", std::nullopt}, {"+-1", std::nullopt}, {" 1", std::nullopt},
+        {"1 ", std::nullopt}, {"1 or 1=1", std::nullopt}, {"1;drop table res_company", std::nullopt},
+        {"7.5", std::nullopt}, {"7.0", std::nullopt}, {"1e3", std::nullopt}, {"0x10", std::nullopt},
+        {"12abc", std::nullopt}, {"1 2", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(dbaccess::wholeInt16(c.text), c.expected) << '"' << c.text << '"';
+        // What passes reads the same by the rule the main program reads line 6 with.
+        if (c.expected) {
+            EXPECT_EQ(dbaccess::leadingInt16(c.text), c.expected) << '"' << c.text << '"';
+        }
+    }
+}
+
 TEST(Date, CountsCivilDaysAndWeekdays)
 {
     const Date d = Date::fromYmd(2026, 12, 11);

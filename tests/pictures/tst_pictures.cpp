@@ -66,6 +66,8 @@ std::vector<NamedPicture> allPictures()
     list.push_back({"floor plan", [](const P &s) { return s.floorPlan(); }, {1040, 924}});
     list.push_back(
         {"window background", [](const P &s) { return s.windowBackground(); }, {1914, 1009}});
+    list.push_back(
+        {"setup dialog background", [](const P &s) { return s.setupBackground(); }, {430, 331}});
     list.push_back({"weekend band", [](const P &s) { return s.weekendBand(); }, {924, 216}});
     struct PanelCase
     {

@@ -1,4 +1,4 @@
-#include "mainwindow/fonts.h"
+#include "platform/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
