@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 using dbaccess::SettingsFile;
 
 namespace {
@@ -40,7 +42,9 @@ TEST(SettingsFile, WritesSixValuesThenAnEmptyLine)
     const SettingsFile s{"host", "5432", "user", "pw;}", "erp", "2"};
     EXPECT_EQ(dbaccess::settingsFileText(s), "host\r\n5432\r\nuser\r\npw;}\r\nerp\r\n2\r\n\r\n");
 
-    const auto path = std::filesystem::temp_directory_path() / "brontalo_settings_test.ini";
+    // A name of this run's own, so that runs side by side leave each other's file alone.
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("brontalo_settings_" + std::to_string(::getpid()) + ".ini");
     ASSERT_TRUE(dbaccess::writeSettingsFile(path, s));
     EXPECT_EQ(dbaccess::readSettingsFile(path), s);
     std::filesystem::remove(path);
@@ -59,28 +63,24 @@ TEST(SettingsFile, CompanyIdFollowsTheLeadingNumberRule)
     }
 }
 
-TEST(ConnectionString, IsBuiltInDriverServerPortDatabaseUserPasswordOrder)
+TEST(ConnectionString, NamesDriverServerPortDatabaseUserPasswordInThatOrder)
 {
-    const SettingsFile plain{"db.local", "5432", "planner", "secret", "erp", "1"};
-    EXPECT_EQ(dbaccess::connectionString(plain),
-              "Driver={PostgreSQL Unicode};Server=db.local;Port=5432;Database=erp;Uid=planner;"
-              "Pwd=secret;");
-
-    const SettingsFile blanks{" db", "5432", "u", " p w ", "erp", "1"};
-    EXPECT_EQ(dbaccess::connectionString(blanks),
-              "Driver={PostgreSQL Unicode};Server= db;Port=5432;Database=erp;Uid=u;Pwd= p w ;");
-}
-
-TEST(ConnectionString, SpecialCharactersCannotAddAttributes)
-{
-    const SettingsFile hostile{"db", "5432", "u", "x;Database=other", "erp;sslmode=disable", "1"};
-    EXPECT_EQ(dbaccess::connectionString(hostile),
-              "Driver={PostgreSQL Unicode};Server=db;Port=5432;Database={erp;sslmode=disable};"
-              "Uid=u;Pwd={x;Database=other};");
-
-    const SettingsFile braces{"db", "5432", "u", "a}b{c", "erp", "1"};
-    EXPECT_EQ(dbaccess::connectionString(braces),
-              "Driver={PostgreSQL Unicode};Server=db;Port=5432;Database=erp;Uid=u;Pwd={a}}b{c};");
+    struct Case { const char *name; SettingsFile settings; const char *expected; };
+    const Case cases[] = {
+        {"plain values", {"db.local", "5432", "planner", "secret", "erp", "1"},
+         "Driver={PostgreSQL Unicode};Server=db.local;Port=5432;Database=erp;Uid=planner;"
+         "Pwd=secret;"},
+        {"blanks are kept", {" db", "5432", "u", " p w ", "erp", "1"},
+         "Driver={PostgreSQL Unicode};Server= db;Port=5432;Database=erp;Uid=u;Pwd= p w ;"},
+        {"a separator cannot add attributes",
+         {"db", "5432", "u", "x;Database=other", "erp;sslmode=disable", "1"},
+         "Driver={PostgreSQL Unicode};Server=db;Port=5432;Database={erp;sslmode=disable};"
+         "Uid=u;Pwd={x;Database=other};"},
+        {"a closing brace is doubled inside braces", {"db", "5432", "u", "a}b{c", "erp", "1"},
+         "Driver={PostgreSQL Unicode};Server=db;Port=5432;Database=erp;Uid=u;Pwd={a}}b{c};"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(dbaccess::connectionString(c.settings), c.expected) << c.name;
 }
 
 } // namespace
