@@ -18,11 +18,11 @@ class StartupTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        previous = std::filesystem::current_path();
         // A folder of this run's own: two runs side by side never share one.
-        std::string name = (std::filesystem::temp_directory_path() / "brontalo_start_XXXXXX");
+        std::string name = std::filesystem::temp_directory_path() / "brontalo_start_XXXXXX";
         ASSERT_NE(::mkdtemp(name.data()), nullptr);
         folder = name;
-        previous = std::filesystem::current_path();
     }
     void TearDown() override
     {
