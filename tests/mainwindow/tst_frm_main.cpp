@@ -315,7 +315,7 @@ private slots:
         QCOMPARE(w().lblRowSO[1]->caption(), QString());
         QCOMPARE(sql("select count(distinct solineid)||':'||min(solineid)||'-'||max(solineid) "
                      "from brontalo_schedule"),
-                 std::to_string(201) + ":" + std::to_string(lines.routed.front()) + "-" +
+                 "201:" + std::to_string(lines.routed.front()) + "-" +
                      std::to_string(lines.routed.back()));
         // Every planned line has its route's three jobs, once.
         QCOMPARE(sql("select string_agg(distinct jobs, ' | ') from (select string_agg("
