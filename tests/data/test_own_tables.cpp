@@ -35,8 +35,11 @@ TEST_F(OwnTablesTest, EmptyDatabaseGetsTheFourTablesAndTheSeedPlant)
     EXPECT_EQ(scalar("select string_agg(id||':'||name||':'||concat_ws('-',step1,step2,step3,step4),"
                      "' ' order by sequence) from brontalo_route"),
               "1:Window Frame Manufacture:1-2-6 2:General Welding:4-6 3:Special Welding:4-5-6");
-    EXPECT_EQ(scalar("select count(*) from brontalo_route where minhours1 is null and "
-                     "runrate3 is not distinct from (case when id=2 then null else 1 end)"),
+    EXPECT_EQ(scalar("select string_agg(id||':'||concat_ws('-',runrate1,runrate2,runrate3,runrate4),"
+                     "' ' order by sequence) from brontalo_route"),
+              "1:1.000-1.000-1.000 2:1.000-1.000 3:1.000-1.000-1.000");
+    EXPECT_EQ(scalar("select count(*) from brontalo_route where num_nonnulls(minhours1,minhours2,"
+                     "minhours3,minhours4,step4,runrate4)=0"),
               "3");
     EXPECT_EQ(scalar("select count(*) from brontalo_productroute"), "0");
     EXPECT_EQ(scalar("select count(*) from brontalo_schedule"), "0");
@@ -46,79 +49,91 @@ TEST_F(OwnTablesTest, EmptyDatabaseGetsTheFourTablesAndTheSeedPlant)
     EXPECT_EQ(scalar("select count(*) from brontalo_route"), "3");
 }
 
-TEST_F(OwnTablesTest, ColumnsAreThoseOfTheDefinitions)
+// "step1 integer,…,step10 integer": ten numbered columns of one type.
+std::string numbered(const std::string &prefix, const std::string &type)
+{
+    std::string columns;
+    for (int n = 1; n <= 10; ++n)
+        columns += "," + prefix + std::to_string(n) + " " + type;
+    return columns;
+}
+
+TEST_F(OwnTablesTest, ColumnsHaveTheirTypesInOrderAndOnlyTheIdIsAKey)
 {
     data::EnsureOwnTables(db());
-    EXPECT_EQ(scalar("select string_agg(column_name||' '||data_type, ',' order by ordinal_position) "
-                     "from information_schema.columns where table_name='brontalo_schedule'"),
-              "id integer,workcenterid integer,sequence integer,status integer,solineid integer,"
-              "startdate date,runhours numeric,comment character varying");
-    EXPECT_EQ(scalar("select count(*) from information_schema.columns where "
-                     "table_name='brontalo_route'"),
-              "34");
-    EXPECT_EQ(scalar("select column_name from information_schema.columns where "
-                     "table_name='brontalo_route' and ordinal_position=15"),
-              "runrate1");
+    const auto columnsOf = [&](const std::string &table) {
+        return scalar(
+            "select string_agg(column_name||' '||case data_type when 'numeric' then 'numeric('||"
+            "numeric_precision||','||numeric_scale||')' else data_type end||case is_nullable when "
+            "'NO' then ' not null' else '' end||case is_identity when 'YES' then ' identity '||"
+            "identity_generation else '' end||coalesce(' default '||column_default,''), ',' order "
+            "by ordinal_position) from information_schema.columns where table_schema='public' and "
+            "table_name='" + table + "'");
+    };
+    const std::string key = "id integer not null identity BY DEFAULT";
+    EXPECT_EQ(columnsOf("brontalo_workcenter"),
+              key + ",sequence integer,iconstyle integer,name character varying not null,active "
+                    "boolean,dailyworkhours numeric(8,2),saturdayworked boolean,sundayworked "
+                    "boolean,runrate numeric(9,3),posx integer,posy integer");
+    EXPECT_EQ(columnsOf("brontalo_route"),
+              key + ",sequence integer,name character varying not null,active boolean" +
+                  numbered("step", "integer") + numbered("runrate", "numeric(9,3)") +
+                  numbered("minhours", "numeric(9,3)"));
+    EXPECT_EQ(columnsOf("brontalo_productroute"), key + ",product_id integer,routeid integer");
+    EXPECT_EQ(columnsOf("brontalo_schedule"),
+              key + ",workcenterid integer,sequence integer,status integer,solineid integer,"
+                    "startdate date,runhours numeric(9,3),comment character varying");
+    EXPECT_EQ(scalar("select string_agg(c.table_name||' '||c.constraint_type||' '||k.column_name,"
+                     "',' order by c.table_name) from information_schema.table_constraints as c "
+                     "join information_schema.key_column_usage as k using (constraint_schema,"
+                     "constraint_name) where c.table_name like 'brontalo%'"),
+              "brontalo_productroute PRIMARY KEY id,brontalo_route PRIMARY KEY id,"
+              "brontalo_schedule PRIMARY KEY id,brontalo_workcenter PRIMARY KEY id");
 }
 
-TEST_F(OwnTablesTest, FindsTheWorkCentreTableByExactNameInAnySchema)
+// Whether a work-centre table is already there decides whether anything is created.
+struct FoundTableCase
 {
-    exec("CREATE SCHEMA plant");
-    exec("CREATE TABLE plant.brontalo_workcenter(id integer)");
-    EXPECT_FALSE(data::EnsureOwnTables(db())) << "a table in another schema counts as found";
-    EXPECT_EQ(ownTables(), "brontalo_workcenter");
+    const char *name;
+    const char *before;        // statements run on the empty database
+    bool created;              // EnsureOwnTables creates the tables
+    const char *ownTables;     // schema.table of every table whose name starts brontalo_
+    const char *workCentres;   // the work-centre table the program then uses
+    const char *workCentreRows;
+};
+
+void PrintTo(const FoundTableCase &c, std::ostream *os) { *os << c.name; }
+
+class FoundTable : public DatabaseTest, public testing::WithParamInterface<FoundTableCase>
+{
+};
+
+TEST_P(FoundTable, DecidesWhetherTheTablesAreMade)
+{
+    const FoundTableCase &c = GetParam();
+    exec(c.before);
+    EXPECT_EQ(data::EnsureOwnTables(db()), c.created);
+    EXPECT_EQ(scalar("select string_agg(schemaname||'.'||tablename, ',' order by tablename) from "
+                     "pg_tables where lower(tablename) like 'brontalo%'"),
+              c.ownTables);
+    EXPECT_EQ(scalar(std::string("select count(*) from ") + c.workCentres), c.workCentreRows);
 }
 
-TEST_F(OwnTablesTest, AnotherLetterCaseDoesNotCount)
-{
-    exec("CREATE TABLE \"BRONTALO_WORKCENTER\"(id integer)");
-    EXPECT_TRUE(data::EnsureOwnTables(db()));
-    EXPECT_EQ(scalar("select count(*) from public.brontalo_workcenter"), "6");
-}
-
-TEST_F(OwnTablesTest, AFoundWorkCentreTableStopsEverythingElse)
-{
-    exec(data::createWorkCentreTable());
-    EXPECT_FALSE(data::EnsureOwnTables(db()));
-    EXPECT_EQ(ownTables(), "brontalo_workcenter");
-    EXPECT_EQ(scalar("select count(*) from brontalo_workcenter"), "0");
-}
-
-TEST(OwnTableStatements, AreTheExactDefinitionTexts)
-{
-    EXPECT_EQ(data::createWorkCentreTable(),
-              "CREATE TABLE public.brontalo_workcenter(id integer GENERATED BY DEFAULT AS IDENTITY "
-              "PRIMARY KEY,sequence integer,iconstyle integer,name character varying COLLATE "
-              "pg_catalog.\"default\" NOT NULL,active boolean,dailyworkhours numeric(8,2),"
-              "saturdayworked boolean,sundayworked boolean,runrate numeric(9,3),posX integer,posY "
-              "integer);");
-    EXPECT_EQ(data::createRouteTable(),
-              "CREATE TABLE public.brontalo_route(id integer GENERATED BY DEFAULT AS IDENTITY "
-              "PRIMARY KEY,sequence integer,name character varying COLLATE pg_catalog.\"default\" "
-              "NOT NULL,active boolean,step1 integer,step2 integer,step3 integer,step4 integer,"
-              "step5 integer,step6 integer,step7 integer,step8 integer,step9 integer,step10 "
-              "integer,runrate1 numeric(9,3),runrate2 numeric(9,3),runrate3 numeric(9,3),runrate4 "
-              "numeric(9,3),runrate5 numeric(9,3),runrate6 numeric(9,3),runrate7 numeric(9,3),"
-              "runrate8 numeric(9,3),runrate9 numeric(9,3),runrate10 numeric(9,3),minhours1 "
-              "numeric(9,3),minhours2 numeric(9,3),minhours3 numeric(9,3),minhours4 numeric(9,3),"
-              "minhours5 numeric(9,3),minhours6 numeric(9,3),minhours7 numeric(9,3),minhours8 "
-              "numeric(9,3),minhours9 numeric(9,3),minhours10 numeric(9,3));");
-    EXPECT_EQ(data::createProductRouteTable(),
-              "CREATE TABLE public.brontalo_productroute(id integer GENERATED BY DEFAULT AS "
-              "IDENTITY PRIMARY KEY,product_id integer,routeid integer);");
-    EXPECT_EQ(data::createScheduleTable(),
-              "CREATE TABLE public.brontalo_schedule(id integer GENERATED BY DEFAULT AS IDENTITY "
-              "PRIMARY KEY,workcenterid integer,sequence integer,status integer,solineid "
-              "integer,startdate date,runhours numeric(9,3),comment character varying COLLATE "
-              "pg_catalog.\"default\");");
-    EXPECT_EQ(data::workCentreSeedRows().front(),
-              "insert into brontalo_workcenter(sequence,iconstyle,name,active,dailyworkhours,"
-              "saturdayworked,sundayworked,runrate,posx,posy) values "
-              "(1,1,'cnc',True,8,False,False,1,127,140)");
-    EXPECT_EQ(data::routeSeedRows().at(1),
-              "insert into brontalo_route(sequence,name,active,step1,step2,runrate1,runrate2) "
-              "values (2,'General Welding',True,4,6,1,1)");
-}
+INSTANTIATE_TEST_SUITE_P(
+    OwnTables, FoundTable,
+    testing::Values(
+        FoundTableCase{"ATableInAnotherSchemaCountsAsFound",
+                       "CREATE SCHEMA plant; CREATE TABLE plant.brontalo_workcenter(id integer)",
+                       false, "plant.brontalo_workcenter", "plant.brontalo_workcenter", "0"},
+        FoundTableCase{"AnotherLetterCaseDoesNotCount",
+                       "CREATE TABLE \"BRONTALO_WORKCENTER\"(id integer)", true,
+                       "public.BRONTALO_WORKCENTER,public.brontalo_productroute,public.brontalo_route,"
+                       "public.brontalo_schedule,public.brontalo_workcenter",
+                       "public.brontalo_workcenter", "6"},
+        FoundTableCase{"AFoundWorkCentreTableStopsEverythingElse",
+                       "CREATE TABLE public.brontalo_workcenter(id integer, name character varying)",
+                       false, "public.brontalo_workcenter", "public.brontalo_workcenter", "0"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(OwnTablesTest, CompanyNameIsThatOfTheConfiguredCompany)
 {

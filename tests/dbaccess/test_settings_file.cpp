@@ -158,28 +158,24 @@ TEST(SettingsFile, CompanyIdFollowsTheLeadingNumberRule)
     }
 }
 
-TEST(ConnectionString, IsBuiltInDriverServerPortDatabaseUserPasswordOrder)
+TEST(ConnectionString, NamesDriverServerPortDatabaseUserPasswordInThatOrder)
 {
-    const SettingsFile plain{"db.local", "5432", "planner", "secret", "erp", "1"};
-    EXPECT_EQ(dbaccess::connectionString(plain),
-              "Driver={PostgreSQL Unicode};Server=db.local;Port=5432;Database=erp;Uid=planner;"
-              "Pwd=secret;");
-
-    const SettingsFile blanks{" db", "5432", "u", " p w ", "erp", "1"};
-    EXPECT_EQ(dbaccess::connectionString(blanks),
-              "Driver={PostgreSQL Unicode};Server= db;Port=5432;Database=erp;Uid=u;Pwd= p w ;");
-}
-
-TEST(ConnectionString, SpecialCharactersCannotAddAttributes)
-{
-    const SettingsFile hostile{"db", "5432", "u", "x;Database=other", "erp;sslmode=disable", "1"};
-    EXPECT_EQ(dbaccess::connectionString(hostile),
-              "Driver={PostgreSQL Unicode};Server=db;Port=5432;Database={erp;sslmode=disable};"
-              "Uid=u;Pwd={x;Database=other};");
-
-    const SettingsFile braces{"db", "5432", "u", "a}b{c", "erp", "1"};
-    EXPECT_EQ(dbaccess::connectionString(braces),
-              "Driver={PostgreSQL Unicode};Server=db;Port=5432;Database=erp;Uid=u;Pwd={a}}b{c};");
+    struct Case { const char *name; SettingsFile settings; const char *expected; };
+    const Case cases[] = {
+        {"plain values", {"db.local", "5432", "planner", "secret", "erp", "1"},
+         "Driver={PostgreSQL Unicode};Server=db.local;Port=5432;Database=erp;Uid=planner;"
+         "Pwd=secret;"},
+        {"blanks are kept", {" db", "5432", "u", " p w ", "erp", "1"},
+         "Driver={PostgreSQL Unicode};Server= db;Port=5432;Database=erp;Uid=u;Pwd= p w ;"},
+        {"a separator cannot add attributes",
+         {"db", "5432", "u", "x;Database=other", "erp;sslmode=disable", "1"},
+         "Driver={PostgreSQL Unicode};Server=db;Port=5432;Database={erp;sslmode=disable};"
+         "Uid=u;Pwd={x;Database=other};"},
+        {"a closing brace is doubled inside braces", {"db", "5432", "u", "a}b{c", "erp", "1"},
+         "Driver={PostgreSQL Unicode};Server=db;Port=5432;Database=erp;Uid=u;Pwd={a}}b{c};"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(dbaccess::connectionString(c.settings), c.expected) << c.name;
 }
 
 } // namespace

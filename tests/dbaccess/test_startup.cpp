@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+
+#include <stdlib.h>
 
 using dbaccess::StartupOutcome;
 
@@ -15,11 +18,11 @@ class StartupTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path() /
-                 ("brontalo_start_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder);
         previous = std::filesystem::current_path();
+        // A folder of this run's own: two runs side by side never share one.
+        std::string name = std::filesystem::temp_directory_path() / "brontalo_start_XXXXXX";
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        folder = name;
     }
     void TearDown() override
     {

@@ -20,6 +20,11 @@ using dbaccess::Decimal;
 using dbaccess::Timestamp;
 using dbaccess::Value;
 
+namespace dbaccess {
+// Dates in failure messages as 2026-03-09 rather than their bytes.
+void PrintTo(const Date &date, std::ostream *os) { *os << date.isoText(); }
+} // namespace dbaccess
+
 namespace {
 
 Decimal dec(const char *text)
@@ -111,7 +116,7 @@ struct StepCountCase
     const char *name;
     RouteSteps route;
     std::vector<int> expectedSlots;
-    Date expectedFirstStart; // of a line due on `wednesday`
+    std::vector<Date> expectedStarts; // of a line due on `wednesday`
 };
 
 void PrintTo(const StepCountCase &c, std::ostream *os)
@@ -126,31 +131,35 @@ class StepCount : public testing::TestWithParam<StepCountCase>
 TEST_P(StepCount, PlansOneJobPerStepUpToTheFirstEmptyOne)
 {
     const StepCountCase &c = GetParam();
-    const auto jobs = engine::planLine(wednesday, dec("1"), c.route);
     std::vector<int> slots;
-    for (const NewJob &job : jobs)
+    std::vector<Date> starts;
+    for (const NewJob &job : engine::planLine(wednesday, dec("1"), c.route)) {
         slots.push_back(job.workCentreSlot);
-    EXPECT_EQ(slots, c.expectedSlots);
-    if (jobs.empty())
-        return;
-    EXPECT_EQ(jobs.front().startDate, c.expectedFirstStart);
-    for (std::size_t k = 1; k < jobs.size(); ++k) {
-        EXPECT_EQ(engine::previousWorkingDay(jobs[k].startDate), jobs[k - 1].startDate)
-            << "step " << k + 1 << " starts the working day after step " << k;
+        starts.push_back(job.startDate);
     }
+    EXPECT_EQ(slots, c.expectedSlots);
+    EXPECT_EQ(starts, c.expectedStarts);
 }
+
+Date march(int day) { return Date::fromYmd(2026, 3, day); }
 
 INSTANTIATE_TEST_SUITE_P(
     AutoSchedule, StepCount,
     testing::Values(StepCountCase{"EmptyFirstStepPlansNothing", routeOf({0, 2, 6}), {}, {}},
                     StepCountCase{"NegativeFirstStepPlansNothing", routeOf({-1, 2}), {}, {}},
-                    StepCountCase{"OneStep", routeOf({4}), {4}, wednesday.addDays(-1)},
-                    StepCountCase{
-                        "GapAtStepThreeEndsTheRoute", routeOf({1, 2, 0, 4, 5, 6}), {1, 2}, monday},
+                    StepCountCase{"OneStep", routeOf({4}), {4}, {march(10)}},
+                    StepCountCase{"GapAtStepThreeEndsTheRoute",
+                                  routeOf({1, 2, 0, 4, 5, 6}),
+                                  {1, 2},
+                                  {march(9), march(10)}},
+                    // Back from Wednesday 11 March over the weekend of 7 and 8 March and the
+                    // one of 28 February and 1 March.
                     StepCountCase{"TenStepsStartTenWorkingDaysBeforeTheDueDate",
                                   routeOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
                                   {1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
-                                  Date::fromYmd(2026, 2, 25)}),
+                                  {Date::fromYmd(2026, 2, 25), Date::fromYmd(2026, 2, 26),
+                                   Date::fromYmd(2026, 2, 27), march(2), march(3), march(4),
+                                   march(5), march(6), march(9), march(10)}}),
     caseName<testing::TestParamInfo<StepCountCase>>);
 
 // --- Run hours of one job ------------------------------------------------------------

@@ -31,24 +31,37 @@ TEST(CalendarStrip, DailySlotsAreSingleDaysWithWeekendsGreyed)
 
 TEST(CalendarStrip, WeeklySlotsStartOnMondays)
 {
-    struct Case { const char *name; Date today; Date firstMonday; };
+    struct Case
+    {
+        const char *name;
+        Date today;
+        Date firstMonday;
+        const char *firstCaption;
+        const char *secondCaption;
+        Date lastEnd;
+    };
+    const Date mondayAfterTuesday = Date::fromYmd(2026, 12, 21);
     const Case cases[] = {
-        {"friday: the first slot runs to Monday", friday, monday},
-        {"sunday: the first slot is that Sunday alone", sunday, monday},
-        {"monday: the first slot is empty", monday, monday},
-        {"tuesday: the first slot runs to Sunday", tuesday, monday.addDays(7)},
+        {"friday: the first slot runs to Monday", friday, monday, "Dec 11", "Dec 14",
+         Date::fromYmd(2027, 5, 17)},
+        {"sunday: the first slot is that Sunday alone", sunday, monday, "Dec 13", "Dec 14",
+         Date::fromYmd(2027, 5, 17)},
+        {"monday: the first slot is empty", monday, monday, "Dec 14", "Dec 14",
+         Date::fromYmd(2027, 5, 17)},
+        {"tuesday: the first slot runs to Sunday", tuesday, mondayAfterTuesday, "Dec 15",
+         "Dec 21", Date::fromYmd(2027, 5, 24)},
     };
     for (const auto &c : cases) {
         const CalendarDays days = FillCalendarStrip(c.today, engine::Weekly);
         EXPECT_EQ(days[0].start, c.today) << c.name;
         EXPECT_EQ(days[0].end, c.firstMonday) << c.name;
         EXPECT_EQ(days[1].start, c.firstMonday) << c.name;
-        EXPECT_EQ(days[22].end, c.firstMonday.addDays(7 * 22)) << c.name;
-        EXPECT_EQ(days[1].caption, engine::monthDayText(c.firstMonday)) << c.name;
+        EXPECT_EQ(days[1].end, c.firstMonday.addDays(7)) << c.name;
+        EXPECT_EQ(days[22].end, c.lastEnd) << c.name;
+        EXPECT_EQ(days[0].caption, c.firstCaption) << c.name;
+        EXPECT_EQ(days[1].caption, c.secondCaption) << c.name;
         EXPECT_EQ(days[5].captionColour, engine::colours::darkGrey) << c.name;
     }
-    EXPECT_EQ(FillCalendarStrip(monday, engine::Weekly)[0].caption,
-              FillCalendarStrip(monday, engine::Weekly)[1].caption);
 }
 
 TEST(CalendarStrip, DateJumpsLandOnDaysOrRoundedWeeks)

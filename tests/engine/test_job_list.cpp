@@ -182,33 +182,43 @@ TEST(JobList, StripShowsBookedHoursAgainstCapacity)
         << "by Wednesday the capacity so far has caught up";
 }
 
-TEST(JobList, WeeklySlotsHoldAFullWeekOfCapacity)
+TEST(JobList, AnEmptyStripShowsTheCapacityOfItsSlots)
 {
-    JobListRequest r = request(1);
-    r.calendarMode = engine::Weekly;
-    r.capacity = {dec("7.5"), true, false};
-    const auto days = engine::FillCalendarStrip(friday, engine::Weekly);
-    const auto result = engine::buildJobList(r, days, {}, {}, {});
-    EXPECT_EQ((*result.strip)[1].capacityText, "46") << "5 × 7.5 → 38, + 7.5 → 46";
-    EXPECT_EQ((*result.strip)[0].capacityText, "46") << "the short first week gets a full week";
-
-    r.capacity = {dec("6"), false, false};
-    const auto small = engine::buildJobList(r, days, {}, {}, {});
-    EXPECT_EQ((*small.strip)[1].capacityText, "30");
-    EXPECT_EQ((*small.strip)[1].picture, 2);
-}
-
-TEST(JobList, FreeDaysPickThePictureOfTheirCapacity)
-{
-    struct Case { const char *hours; int picture; };
-    const Case cases[] = {{"1.4", 5}, {"1.5", 6}, {"2", 6}, {"7.5", 2}, {"7.4", 6}, {"8", 2}, {"0", 5}};
-    const engine::CalendarDays days = engine::FillCalendarStrip(friday.addDays(3), engine::Daily);
+    struct Case
+    {
+        const char *name;
+        int mode;
+        const char *dailyHours;
+        bool saturdayWorked;
+        int slot;
+        const char *capacity;
+        int picture;
+    };
+    // Weekly from Friday 11 December, daily from Monday 14 December. Capacities round
+    // half to even; free days below 2 hours, below 8 hours and from 8 hours differ.
+    const Case cases[] = {
+        {"week of 5 × 7.5 → 38, and a Saturday → 46", engine::Weekly, "7.5", true, 1, "46", 2},
+        {"the short first week gets a full week", engine::Weekly, "7.5", true, 0, "46", 2},
+        {"week of five 6-hour days", engine::Weekly, "6", false, 1, "30", 2},
+        {"1.4 hours round to 1", engine::Daily, "1.4", false, 0, "1", 5},
+        {"1.5 hours round to 2", engine::Daily, "1.5", false, 0, "2", 6},
+        {"2 hours", engine::Daily, "2", false, 0, "2", 6},
+        {"7.4 hours round to 7", engine::Daily, "7.4", false, 0, "7", 6},
+        {"7.5 hours round to 8", engine::Daily, "7.5", false, 0, "8", 2},
+        {"8 hours", engine::Daily, "8", false, 0, "8", 2},
+        {"no hours show no capacity", engine::Daily, "0", false, 0, "", 5},
+    };
     for (const auto &c : cases) {
+        const Date today = c.mode == engine::Weekly ? friday : Date::fromYmd(2026, 12, 14);
         JobListRequest r = request(1);
-        r.currentDate = friday.addDays(3); // a Monday
-        r.capacity = {dec(c.hours), false, false};
-        const auto result = engine::buildJobList(r, days, {}, {}, {});
-        EXPECT_EQ((*result.strip)[0].picture, c.picture) << c.hours << " hours";
+        r.currentDate = today;
+        r.calendarMode = c.mode;
+        r.capacity = {dec(c.dailyHours), c.saturdayWorked, false};
+        const auto result =
+            engine::buildJobList(r, engine::FillCalendarStrip(today, c.mode), {}, {}, {});
+        ASSERT_TRUE(result.strip.has_value());
+        EXPECT_EQ((*result.strip)[std::size_t(c.slot)].capacityText, c.capacity) << c.name;
+        EXPECT_EQ((*result.strip)[std::size_t(c.slot)].picture, c.picture) << c.name;
     }
 }
 

@@ -1,7 +1,6 @@
 // The shop-wide load forecast: hours per work-centre slot and day against capacity,
 // first from plain job rows, then read from the schedule.
 #include "data/own_tables.h"
-#include "data/plant.h"
 #include "engine/load_forecast.h"
 #include "tests/support/test_database.h"
 
@@ -122,14 +121,6 @@ protected:
              monday.addDays(dayFromMonday).isoText() + "'," + hours + ")");
     }
 
-    // The capacities of the active work centres in slot order, as the window loads them.
-    std::vector<WorkCentreCapacity> plant()
-    {
-        std::vector<WorkCentreCapacity> capacities;
-        for (const data::WorkCentre &w : data::readActiveWorkCentres(db().rsMain))
-            capacities.push_back({w.dailyHours, w.saturdayWorked == 1, w.sundayWorked == 1});
-        return capacities;
-    }
 };
 
 TEST_F(ForecastFromSchedule, CountsLiveJobsOfEveryStateAndOverdueOnesOnTheFirstDay)
@@ -141,7 +132,8 @@ TEST_F(ForecastFromSchedule, CountsLiveJobsOfEveryStateAndOverdueOnesOnTheFirstD
     job(1, 2, 3, "9");    // in progress
     job(1, 1, 23, "50");  // after the 23 days
 
-    const auto forecast = engine::ForecastLoad(db(), plant(), monday);
+    const std::vector<WorkCentreCapacity> seedPlant(6, eightHours);
+    const auto forecast = engine::ForecastLoad(db(), seedPlant, monday);
     EXPECT_EQ(forecast.loadAt(1, 0), dec("6.5"));
     EXPECT_EQ(forecast.loadAt(1, 3), dec("9"));
     EXPECT_EQ(forecast.cells, (std::vector<ForecastCell>{{1, 0, engine::BelowCapacity},
@@ -157,8 +149,10 @@ TEST_F(ForecastFromSchedule, WorkCentreOfAJobIsItsSlotNotItsId)
     exec("update brontalo_workcenter set dailyworkhours=4 where id=3");
     job(2, 1, 1, "5");
     job(6, 1, 1, "3");
+    const std::vector<WorkCentreCapacity> slots = {eightHours, {dec("4"), false, false},
+                                                   eightHours, eightHours, eightHours};
 
-    const auto forecast = engine::ForecastLoad(db(), plant(), monday);
+    const auto forecast = engine::ForecastLoad(db(), slots, monday);
     ASSERT_EQ(forecast.slotCount, 5);
     EXPECT_EQ(forecast.loadAt(2, 1), dec("5"));
     EXPECT_EQ(forecast.loadAt(5, 1), Decimal()) << "slot 6 is not loaded";

@@ -1,11 +1,64 @@
 #include "tests/mainwindow/window_fixture.h"
 
 #include "data/own_tables.h"
+#include "mainwindow/floor_canvas.h"
 #include "mainwindow/startup_sequence.h"
 
 #include <QCoreApplication>
+#include <QTest>
 
 namespace testsupport {
+
+namespace {
+
+class UnrecordedMessages final : public Messages
+{
+public:
+    void problem(QWidget *, const QString &message) override
+    {
+        fail(QStringLiteral("message box nobody records: ") + message);
+    }
+    bool confirm(QWidget *, const QString &question) override
+    {
+        fail(QStringLiteral("question nobody answers: ") + question);
+        return false;
+    }
+
+private:
+    static void fail(const QString &what)
+    {
+        QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+    }
+};
+
+} // namespace
+
+Messages &unrecordedMessages()
+{
+    static UnrecordedMessages messages;
+    return messages;
+}
+
+RecordedMessages::RecordedMessages() { Messages::install(this); }
+
+RecordedMessages::~RecordedMessages()
+{
+    if (&Messages::current() == this)
+        Messages::install(&unrecordedMessages());
+}
+
+void RecordedMessages::problem(QWidget *, const QString &message)
+{
+    problems << message;
+    if (onProblem)
+        onProblem(message);
+}
+
+bool RecordedMessages::confirm(QWidget *, const QString &question)
+{
+    questions << question;
+    return answerYes;
+}
 
 WindowFixture::WindowFixture(dbaccess::Date today, int companyId)
 {
@@ -50,6 +103,10 @@ int WindowFixture::addJob(int line, int slot, const QString &hours, int status, 
             .arg(hours)
             .toStdString()));
 }
+
+void WindowTest::view(int slot) { move(w().picCanvas, iconCentre(g(), slot)); }
+
+void WindowTest::hoverLogo() { move(w().picCanvas, QPointF(50, 30)); }
 
 QPoint iconCentre(const Global &g, int slot)
 {

@@ -18,22 +18,26 @@
 namespace testsupport {
 
 // Records what the window would have said in message boxes, and answers questions.
+// The newest recorder takes the messages: a fixture that replaces another is made
+// before the old one goes, so the old one leaves the new recorder installed.
 class RecordedMessages final : public Messages
 {
 public:
-    RecordedMessages() { Messages::install(this); }
-    ~RecordedMessages() override { Messages::install(nullptr); }
-    void problem(QWidget *, const QString &message) override { problems << message; }
-    bool confirm(QWidget *, const QString &question) override
-    {
-        questions << question;
-        return answerYes;
-    }
+    RecordedMessages();
+    ~RecordedMessages() override;
+    void problem(QWidget *, const QString &message) override;
+    bool confirm(QWidget *, const QString &question) override;
 
     QStringList problems;
     QStringList questions;
     bool answerYes = true;
+    // Called as each message is shown, to look at the window while it stands.
+    std::function<void(const QString &)> onProblem;
 };
+
+// Takes what the window says while no recorder is installed and fails the running
+// test with it: a real message box would wait for a press that never comes.
+Messages &unrecordedMessages();
 
 // A fresh database with the ERP tables, and the real main window started on it for a
 // fixed working date: the own tables are created and the window loaded as at start-up.
@@ -71,10 +75,15 @@ public:
     FrmMain &w() { return *f->window; }
     Global &g() { return f->g; }
     std::string sql(const std::string &query) { return f->fresh.scalar(query); }
+    // The pointer onto a work centre's icon, which shows its queue.
+    void view(int slot);
+    // The pointer onto the sales-order logo, which plans and shows the pending lines.
+    void hoverLogo();
 
     std::unique_ptr<WindowFixture> f;
 
 private slots:
+    void initTestCase() { Messages::install(&unrecordedMessages()); }
     void init() { f = std::make_unique<WindowFixture>(workingDate()); }
     void cleanup() { f.reset(); }
 };
