@@ -9,24 +9,14 @@
 #include "dbaccess/record_set.h"
 #include "pictures/picture_store.h"
 #include "platform/fonts.h"
+#include "platform/wait_cursor.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 
 namespace {
-
-// The hourglass while the work of a click runs.
-class WaitCursor final
-{
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 std::string trimmed(const QLineEdit *box)
 {

@@ -2,6 +2,7 @@
 
 #include "data/each_row.h"
 #include "dbaccess/record_set.h"
+#include "dbaccess/startup.h"
 
 namespace data {
 
@@ -86,6 +87,32 @@ void storeIconPlace(dbaccess::RecordSet &rsEdit, std::int64_t workCentreId, int 
         rsEdit.setField("posy", y);
         rsEdit.update();
     }
+}
+
+std::int64_t saveWorkCentre(dbaccess::Database &database, const WorkCentreEdit &edit)
+{
+    auto &rsEdit = database.rsEdit;
+    OpenResult open(rsEdit,
+                    "select * from brontalo_workcenter where id=" + std::to_string(edit.id));
+    if (rsEdit.recordCount() == 0) {
+        std::int64_t sequence = 1;
+        eachRow(database.rsMain,
+                "select coalesce(max(sequence),0)+1 from brontalo_workcenter",
+                [&] { sequence = database.rsMain.field(0).toInt(); });
+        rsEdit.addNew();
+        rsEdit.setField("sequence", sequence);
+        rsEdit.setField("active", 1);
+    }
+    rsEdit.setField("iconstyle", edit.iconStyle);
+    rsEdit.setField("name", edit.name);
+    rsEdit.setField("dailyworkhours", edit.dailyHours);
+    rsEdit.setField("saturdayworked", edit.saturdayWorked);
+    rsEdit.setField("sundayworked", edit.sundayWorked);
+    rsEdit.setField("runrate", edit.runRate);
+    rsEdit.setField("posx", edit.posX);
+    rsEdit.setField("posy", edit.posY);
+    rsEdit.update();
+    return rsEdit.field("id").toInt();
 }
 
 } // namespace data

@@ -3,6 +3,7 @@
 #include "mainwindow/floor_canvas.h"
 #include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
+#include "mainwindow/work_centre_editor.h"
 #include "pictures/picture_store.h"
 #include "platform/fonts.h"
 
@@ -40,7 +41,10 @@ FrmMain::FrmMain(Global &global, QWidget *parent) : QWidget(parent), g(global)
     createCapacityPanel();
     createButtons();
     connectRowEvents();
+    m_workCentreEditor = std::make_unique<WorkCentreEditor>(*this, pnlMenu[1], pnlMenu[4]);
 }
+
+FrmMain::~FrmMain() = default;
 
 Control *FrmMain::makeControl(QWidget *parent, const QString &name, const QRect &place)
 {
@@ -403,5 +407,5 @@ void FrmMain::notAvailableYet(const QString &what)
     showProblem(this, what + QStringLiteral(" is not available yet in this version of Brontalo."));
 }
 
-void FrmMain::OpenWorkCentreEditor() { notAvailableYet(QStringLiteral("The work-centre editor")); }
-void FrmMain::FillWorkCentreEditor() { notAvailableYet(QStringLiteral("The work-centre editor")); }
+void FrmMain::OpenWorkCentreEditor() { m_workCentreEditor->OpenWorkCentreEditor(); }
+void FrmMain::FillWorkCentreEditor() { m_workCentreEditor->FillWorkCentreEditor(); }

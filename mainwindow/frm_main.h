@@ -8,9 +8,11 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <vector>
 
 class FloorCanvas;
+class WorkCentreEditor;
 struct FloorPlanScene;
 
 // The main window: the floor plan with the calendar strip, the job list, the capacity
@@ -22,6 +24,7 @@ class FrmMain final : public QWidget
 
 public:
     explicit FrmMain(Global &global, QWidget *parent = nullptr);
+    ~FrmMain() override;
 
     // Reads the active work centres and route types and lays out what depends on them.
     void Load();
@@ -71,9 +74,14 @@ public:
     void ForecastLoad();
     void ListMaterialRequirements();
 
-    // The work-centre editor is built later; until then these say so.
+    // The work-centre editor (pnlMenu(1)).
     void OpenWorkCentreEditor();
     void FillWorkCentreEditor();
+    // A new work-centre slot with its icon at `iconAt`, not stored yet: its labels are
+    // made and every per-slot table grows by one. Returns its index (slot − 1).
+    int addWorkCentreSlot(QPoint iconAt, int iconStyle);
+    // Shows a work centre's name wherever work-centre names are shown.
+    void showWorkCentreName(int slotIndex, const QString &name);
 
     bool productionListMode() const;
     void hideStatusPictures();
@@ -81,6 +89,7 @@ public:
     bool iconHighlighted(int slotIndex) const { return m_iconFocused.at(std::size_t(slotIndex)); }
     void setIconHighlighted(int slotIndex, bool highlighted);
     FloorCanvas *canvas() const { return picCanvas; }
+    WorkCentreEditor &workCentreEditor() { return *m_workCentreEditor; }
     Global &global() { return g; }
 
     // Controls, by the names the program documents them by.
@@ -133,7 +142,9 @@ private:
     int loadWorkCentres();
     int loadRouteTypes();
     void layOutCapacityHeader();
+    void makeWorkCentreLabels(int slotIndex, const QString &name);
     void placeWorkCentreLabels(int slotIndex);
+    void centreNameLabel(int slotIndex);
     void placeDraggedLabels(int slotIndex);
     void resetRoutePictures();
 
@@ -150,4 +161,5 @@ private:
     int arrowRow = 0;  // row at which the reorder arrows were last placed
     int moveHover = 0; // move-to entry last highlighted; after a move the target slot
     std::vector<bool> m_iconFocused; // per slot: the icon holder shows the highlighted picture
+    std::unique_ptr<WorkCentreEditor> m_workCentreEditor;
 };

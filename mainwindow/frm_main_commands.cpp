@@ -11,6 +11,7 @@
 #include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/messages.h"
+#include "mainwindow/work_centre_editor.h"
 #include "pictures/picture_store.h"
 
 #include <optional>
@@ -38,9 +39,14 @@ void FrmMain::pressMenu(int index, QPointF at)
         saveRunHoursAndComment();
         break;
     case 3:
+        // As a right press on the plan: the editor of the selected work centre.
+        canvasPress(Qt::RightButton, QPointF(1, 1));
+        break;
     case 7:
+        workCentreEditor().Save();
+        break;
     case 10:
-        notAvailableYet(QStringLiteral("The work-centre editor"));
+        workCentreEditor().NewWorkCentre();
         break;
     case 12:
         notAvailableYet(QStringLiteral("Assigning a route type"));

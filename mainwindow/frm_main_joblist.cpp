@@ -8,6 +8,7 @@
 #include "mainwindow/layout.h"
 #include "mainwindow/month_names.h"
 #include "mainwindow/qt_colour.h"
+#include "mainwindow/work_centre_editor.h"
 #include "pictures/picture_store.h"
 
 namespace {
@@ -110,6 +111,7 @@ void FrmMain::setUpViewTitles()
                     : g.selectedWc == engine::views::dispatchedToday ? lblDispatchedToday
                                                                       : nullptr;
     lblTitle[0]->setCaption(name ? name->caption() : QString());
+    workCentreEditor().txtWcname->setText(lblTitle[0]->caption());
     lblTitle[8]->setCaption(lblTitle[0]->caption());
     if (g.isSlot(g.selectedWc)) {
         const std::size_t s = std::size_t(g.selectedWc - 1);

@@ -94,34 +94,8 @@ int FrmMain::loadWorkCentres()
     lblWcName.clear();
     lblWcDate.clear();
     lblGanttWc.clear();
-    const int f = Control::fineUnitsPerPixel;
     for (int i = 0; i < shown; ++i) {
-        const QString name = fromUtf8(centres[std::size_t(i)].name);
-        auto *nameLabel = makeControl(picCanvas, QStringLiteral("lblWcName_%1").arg(i), QRect());
-        nameLabel->setFont(uiFont(9));
-        nameLabel->setForeground(QColor(128, 128, 128));
-        nameLabel->setCaption(name);
-        nameLabel->adjustSize();
-        auto *dateLabel = makeControl(picCanvas, QStringLiteral("lblWcDate_%1").arg(i),
-                                      QRect(0, 0, 60, 14));
-        dateLabel->setFont(uiFont(8, Face::Semibold));
-        dateLabel->setForeground(QColor(36, 77, 202));
-        lblWcName.push_back(nameLabel);
-        lblWcDate.push_back(dateLabel);
-        nameLabel->show();
-        dateLabel->show();
-
-        auto *ganttName = makeControl(
-            pnlGantt, QStringLiteral("lblGanttWc_%1").arg(i),
-            QRect(layout::ganttNameLeft,
-                  (layout::ganttNameTopFine + layout::ganttNameStepFine * i) / f, 70, 14));
-        ganttName->setFont(uiFont(9));
-        ganttName->setForeground(QColor(128, 128, 128));
-        ganttName->showOnOneLine();
-        ganttName->setCaption(name);
-        ganttName->show();
-        lblGanttWc.push_back(ganttName);
-
+        makeWorkCentreLabels(i, fromUtf8(centres[std::size_t(i)].name));
         placeWorkCentreLabels(i);
     }
     if (!lblDispatchedToday) {
@@ -148,14 +122,74 @@ int FrmMain::loadRouteTypes()
     return int(routes.size());
 }
 
+void FrmMain::makeWorkCentreLabels(int i, const QString &name)
+{
+    auto *nameLabel = makeControl(picCanvas, QStringLiteral("lblWcName_%1").arg(i), QRect());
+    nameLabel->setFont(uiFont(9));
+    nameLabel->setForeground(QColor(128, 128, 128));
+    nameLabel->setCaption(name);
+    nameLabel->adjustSize();
+    auto *dateLabel =
+        makeControl(picCanvas, QStringLiteral("lblWcDate_%1").arg(i), QRect(0, 0, 60, 14));
+    dateLabel->setFont(uiFont(8, Face::Semibold));
+    dateLabel->setForeground(QColor(36, 77, 202));
+    lblWcName.push_back(nameLabel);
+    lblWcDate.push_back(dateLabel);
+    nameLabel->show();
+    dateLabel->show();
+
+    // One row of the capacity panel below the one before.
+    const int f = Control::fineUnitsPerPixel;
+    auto *ganttName = makeControl(pnlGantt, QStringLiteral("lblGanttWc_%1").arg(i),
+                                  QRect(layout::ganttNameLeft,
+                                        (layout::ganttNameTopFine + layout::ganttNameStepFine * i) / f,
+                                        70, 14));
+    ganttName->setFont(uiFont(9));
+    ganttName->setForeground(QColor(128, 128, 128));
+    ganttName->showOnOneLine();
+    ganttName->setCaption(name);
+    ganttName->show();
+    lblGanttWc.push_back(ganttName);
+}
+
 void FrmMain::placeWorkCentreLabels(int i)
 {
+    centreNameLabel(i);
     Control *name = lblWcName[std::size_t(i)];
-    const int width = name->width();
-    name->move(g.wcPosX[std::size_t(i)] + layout::nameLabelCentre - width / 2,
-               g.wcPosY[std::size_t(i)] + layout::nameLabelBelow);
+    name->move(name->x(), g.wcPosY[std::size_t(i)] + layout::nameLabelBelow);
     lblWcDate[std::size_t(i)]->move(g.wcPosX[std::size_t(i)] + layout::dateLabelRight,
                                     name->y() + layout::dateLabelBelowName);
+}
+
+// Centres a work centre's name under its icon, keeping the label's height on the plan.
+void FrmMain::centreNameLabel(int i)
+{
+    Control *name = lblWcName[std::size_t(i)];
+    name->move(g.wcPosX[std::size_t(i)] + layout::nameLabelCentre - name->width() / 2, name->y());
+}
+
+int FrmMain::addWorkCentreSlot(QPoint iconAt, int iconStyle)
+{
+    const int k = iconHolderCount();
+    g.wcTable.push_back({});
+    g.wcIconStyle.push_back(iconStyle);
+    g.wcPosX.push_back(iconAt.x());
+    g.wcPosY.push_back(iconAt.y());
+    m_iconFocused.push_back(false);
+    makeWorkCentreLabels(k, QString());
+    placeWorkCentreLabels(k);
+    return k;
+}
+
+void FrmMain::showWorkCentreName(int i, const QString &name)
+{
+    Control *nameLabel = lblWcName[std::size_t(i)];
+    nameLabel->setCaption(name);
+    nameLabel->adjustSize();
+    centreNameLabel(i);
+    lblGanttWc[std::size_t(i)]->setCaption(name);
+    if (i < layout::moveEntryCount)
+        lblMovePath[std::size_t(i)]->setCaption(name);
 }
 
 void FrmMain::layOutCapacityHeader()

@@ -8,7 +8,7 @@
 #include "mainwindow/layout.h"
 #include "mainwindow/month_names.h"
 
-#include <QApplication>
+#include "platform/wait_cursor.h"
 
 void FrmMain::ListMaterialRequirements()
 {
@@ -34,11 +34,7 @@ void FrmMain::ListMaterialRequirements()
     lblTitle[1]->clear();
     clearRows();
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct RestoreCursor
-    {
-        ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
-    } restore;
+    const WaitCursor wait;
     const auto rows = engine::ListMaterialRequirements(*g.database, g.companyId, localMonthNames());
     for (std::size_t n = 0; n < rows.size() && n < std::size_t(layout::rowCount); ++n) {
         lblRowSO[n]->setCaption(QString::fromStdString(rows[n].referenceCode));

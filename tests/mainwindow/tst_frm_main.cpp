@@ -4,6 +4,7 @@
 #include "mainwindow/floor_canvas.h"
 #include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
+#include "mainwindow/work_centre_editor.h"
 #include "tests/mainwindow/window_fixture.h"
 
 #include <QtTest>
@@ -101,7 +102,9 @@ private slots:
     {
         f = std::make_unique<WindowFixture>(friday, 2); // made before the first one goes
         f->start();
-        testsupport::press(w().btnMenu[3], QPointF(5, 5)); // the editor is not built yet
+        testsupport::press(w().btnMenu[3], QPointF(5, 5)); // the work-centre editor
+        w().workCentreEditor().txtWorkhours->setText(QStringLiteral("abc"));
+        testsupport::press(w().btnMenu[7], QPointF(5, 5)); // refused, with a message
         QCOMPARE(f->messages.problems.size(), 1);
 
         f.reset();
