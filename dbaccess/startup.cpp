@@ -33,6 +33,7 @@ StartupOutcome connectAtStartup(const std::filesystem::path &programFolder, Data
                           "\n\nRun BrontaloSetup to check and write the connection settings.";
         return outcome;
     }
+    database.settings = *settings;
     outcome.status = StartupOutcome::Status::Connected;
     return outcome;
 }

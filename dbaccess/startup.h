@@ -14,6 +14,7 @@ namespace dbaccess {
 // rsMain and rsAux read, rsEdit writes and carries statements that return no rows.
 struct Database
 {
+    SettingsFile settings; // what the connection was opened with
     Connection connection;
     RecordSet rsMain{connection};
     RecordSet rsAux{connection};

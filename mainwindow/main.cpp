@@ -35,7 +35,8 @@ int main(int argc, char *argv[])
     g.companyId = outcome.companyId;
 
     FrmMain window(g);
-    prepareMainWindow(g, window);
+    if (!prepareMainWindow(g, window))
+        return 3; // not an Odoo database: said once, nothing created in it
     window.show();
     QApplication::restoreOverrideCursor();
     return app.exec();

@@ -291,7 +291,9 @@ TEST_F(PurchasesView, TheLinesUnitIsConvertedIntoTheBillsUnit)
     const int frame = erp.product("Window frame");
     const int sash = erp.product("Sash");
     stock.billLine(stock.bill(frame, "1"), erp.product("Hinge", "HINGE"), "2");
-    stock.billLine(stock.bill(sash, "1", {.unitId = dozen}), erp.product("Glass", "GLASS"), "12");
+    testsupport::ErpStockFixture::BillOptions byTheDozen;
+    byTheDozen.unitId = dozen;
+    stock.billLine(stock.bill(sash, "1", byTheDozen), erp.product("Glass", "GLASS"), "12");
     const int dozenFrames = plannedLine(frame, "4", "2026-03-10");
     const int dozenSashes = plannedLine(sash, "2", "2026-03-10"); // 2 runs of a dozen
     plannedLine(sash, "6", "2026-03-10");                          // half a run

@@ -112,6 +112,35 @@ private slots:
         showProblem(nullptr, QStringLiteral("said to nobody"));
     }
 
+    void aDatabaseWithoutTheErpTablesIsSaidOnceAndLeftAlone_data()
+    {
+        QTest::addColumn<QString>("dropped");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("not an Odoo database at all")
+            << "drop schema public cascade; create schema public"
+            << "sale_order_line, sale_order, res_partner, res_company, product_product, "
+               "product_template, mrp_bom, mrp_bom_line, uom_uom, stock_quant, "
+               "stock_location, purchase_order_line";
+        QTest::newRow("an Odoo database without manufacturing")
+            << "drop table mrp_bom_line, mrp_bom cascade" << "mrp_bom, mrp_bom_line";
+    }
+    void aDatabaseWithoutTheErpTablesIsSaidOnceAndLeftAlone()
+    {
+        QFETCH(QString, dropped);
+        QFETCH(QString, named);
+        f->fresh.exec(dropped.toStdString());
+        f->start();
+        QVERIFY(!f->prepared);
+        QCOMPARE(f->messages.problems.size(), 1);
+        const QString &said = f->messages.problems[0];
+        QVERIFY2(said.contains(QStringLiteral("has no table ") + named + QStringLiteral(".")),
+                 qPrintable(said));
+        QVERIFY(said.contains(QStringLiteral("BrontaloSetup")));
+        QVERIFY(said.contains(QString::fromStdString("\"" + f->fresh.name() + "\"")));
+        QCOMPARE(sql("select count(*) from pg_class where relname like 'brontalo%'"),
+                 std::string("0"));
+    }
+
     void loadsTheFirstTwentyWorkCentresAndSaysWhatIsLeftOut()
     {
         f->ownTablesNow();

@@ -70,7 +70,7 @@ WindowFixture::WindowFixture(dbaccess::Date today, int companyId)
 FrmMain &WindowFixture::start()
 {
     window = std::make_unique<FrmMain>(g);
-    prepareMainWindow(g, *window);
+    prepared = prepareMainWindow(g, *window);
     window->show();
     return *window;
 }

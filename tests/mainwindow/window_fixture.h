@@ -46,8 +46,10 @@ class WindowFixture final
 public:
     explicit WindowFixture(dbaccess::Date today, int companyId = 1);
 
-    // Shows the window; before this, ERP rows may be added through `erp`.
+    // Shows the window; before this, ERP rows may be added through `erp`. `prepared`
+    // tells whether the start found a database to plan for.
     FrmMain &start();
+    bool prepared = false;
 
     // Company 1 with `count` open lines of one product, due a week after `today`.
     std::vector<int> openLines(int count);

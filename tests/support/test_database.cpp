@@ -54,6 +54,7 @@ FreshDatabase::FreshDatabase() : m_name(uniqueName())
 {
     onServer("CREATE DATABASE " + m_name + " TEMPLATE " + templateName);
     m_database = std::make_unique<dbaccess::Database>();
+    m_database->settings = settings();
     try {
         m_database->connection.open(dbaccess::connectionString(settings()));
     } catch (...) {
