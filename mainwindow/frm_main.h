@@ -8,9 +8,11 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <vector>
 
 class FloorCanvas;
+class RouteTypesPanel;
 struct FloorPlanScene;
 
 // The main window: the floor plan with the calendar strip, the job list, the capacity
@@ -22,6 +24,7 @@ class FrmMain final : public QWidget
 
 public:
     explicit FrmMain(Global &global, QWidget *parent = nullptr);
+    ~FrmMain() override;
 
     // Reads the active work centres and route types and lays out what depends on them.
     void Load();
@@ -29,6 +32,9 @@ public:
     // Shared routines.
     void RefreshJobList(bool resetWcLabels);
     void RedrawFloorPlan();
+    // Shows a route type on the plan: the icons of these slots highlighted and joined by
+    // lines in this order, no date labels and no highlight under the selected work centre.
+    void showRouteTypeOnPlan(const std::array<int, 10> &steps);
     void FillCalendarStrip();
     void LoadSearchList();
     FloorPlanScene floorPlanScene() const;
@@ -103,6 +109,7 @@ public:
     std::vector<Control *> imgGanttBlock;
     std::array<Control *, 20> lblSearchList{}, lblMovePath{};
     std::array<Control *, 15> lblRoutePath{};
+    std::unique_ptr<RouteTypesPanel> routeTypes; // pnlMenu(2) and its commands
     std::array<Control *, 6> lblComponent{}, lblBomQty{}, lblBomUom{};
     QLineEdit *txtSearch = nullptr;
     QLineEdit *txtRunHrs = nullptr;
@@ -117,6 +124,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    friend class RouteTypesPanel;
+
     void createCanvas();
     void createCalendarStrip();
     void createJobList();

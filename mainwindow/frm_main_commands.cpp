@@ -11,6 +11,7 @@
 #include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/messages.h"
+#include "mainwindow/route_types_panel.h"
 #include "pictures/picture_store.h"
 
 #include <optional>
@@ -43,12 +44,16 @@ void FrmMain::pressMenu(int index, QPointF at)
         notAvailableYet(QStringLiteral("The work-centre editor"));
         break;
     case 12:
-        notAvailableYet(QStringLiteral("Assigning a route type"));
+        routeTypes->assign();
         break;
     case 13:
+        routeTypes->newRouteType();
+        break;
     case 16:
+        routeTypes->openFromFloorPlan();
+        break;
     case 17:
-        notAvailableYet(QStringLiteral("Editing route types"));
+        routeTypes->editRouteType();
         break;
     default:
         break; // 0, 9 and 11 only leave the production list

@@ -5,10 +5,9 @@
 #include "dbaccess/startup.h"
 #include "engine/job_list.h"
 #include "engine/materials.h"
+#include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/month_names.h"
-
-#include <QApplication>
 
 void FrmMain::ListMaterialRequirements()
 {
@@ -34,11 +33,7 @@ void FrmMain::ListMaterialRequirements()
     lblTitle[1]->clear();
     clearRows();
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct RestoreCursor
-    {
-        ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
-    } restore;
+    Hourglass wait;
     const auto rows = engine::ListMaterialRequirements(*g.database, g.companyId, localMonthNames());
     for (std::size_t n = 0; n < rows.size() && n < std::size_t(layout::rowCount); ++n) {
         lblRowSO[n]->setCaption(QString::fromStdString(rows[n].referenceCode));

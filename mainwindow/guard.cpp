@@ -3,6 +3,8 @@
 #include "dbaccess/error.h"
 #include "mainwindow/messages.h"
 
+#include <QApplication>
+
 void showProblem(QWidget *window, const QString &message)
 {
     Messages::current().problem(window, message);
@@ -19,3 +21,7 @@ void runGuarded(QWidget *window, const std::function<void()> &work)
                                 QString::fromStdString(error.what()));
     }
 }
+
+Hourglass::Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+Hourglass::~Hourglass() { QApplication::restoreOverrideCursor(); }

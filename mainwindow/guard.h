@@ -13,3 +13,13 @@ void runGuarded(QWidget *window, const std::function<void()> &work);
 
 // Shows an error message the same way (used for problems found without an exception).
 void showProblem(QWidget *window, const QString &message);
+
+// Shows the hourglass pointer for as long as it lives.
+class Hourglass final
+{
+public:
+    Hourglass();
+    ~Hourglass();
+    Hourglass(const Hourglass &) = delete;
+    Hourglass &operator=(const Hourglass &) = delete;
+};

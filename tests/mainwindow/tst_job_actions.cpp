@@ -382,9 +382,9 @@ private slots:
     void notYetBuiltCommandsSaySo()
     {
         f->start();
-        for (int index : {3, 7, 10, 12, 13, 16, 17})
+        for (int index : {3, 7, 10})
             pressButton(index);
-        QCOMPARE(f->messages.problems.size(), 7);
+        QCOMPARE(f->messages.problems.size(), 3);
         QVERIFY(f->messages.problems.first().contains(QStringLiteral("not available yet")));
     }
 

@@ -29,8 +29,18 @@ public:
         questions << question;
         return answerYes;
     }
+    void notify(QWidget *, Icon icon, const QString &message) override
+    {
+        notices.push_back({icon, message});
+    }
 
+    struct Notice
+    {
+        Icon icon;
+        QString text;
+    };
     QStringList problems;
+    QList<Notice> notices;
     QStringList questions;
     bool answerYes = true;
 };
