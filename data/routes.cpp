@@ -8,7 +8,10 @@ namespace data::routes {
 
 namespace {
 
-std::string numbered(const char *column, int step) { return column + std::to_string(step); }
+std::string numbered(const char *column, int step)
+{
+    return column + std::to_string(step);
+}
 
 std::optional<dbaccess::Decimal> optionalDecimal(const dbaccess::Value &value)
 {
@@ -35,14 +38,20 @@ void assignSteps(dbaccess::RecordSet &rsEdit, const std::vector<Step> &steps, bo
 
 } // namespace
 
-dbaccess::Decimal largestStepNumber() { return *dbaccess::Decimal::parse("999999.999"); }
+dbaccess::Decimal largestStepNumber()
+{
+    return *dbaccess::Decimal::parse("999999.999");
+}
 
 std::string routeRow(std::int64_t routeId)
 {
     return "select * from brontalo_route where id=" + std::to_string(routeId);
 }
 
-std::string allRoutes() { return "select * from brontalo_route"; }
+std::string allRoutes()
+{
+    return "select * from brontalo_route";
+}
 
 std::string productRoute(std::int64_t productId, std::int64_t routeId)
 {
@@ -50,8 +59,7 @@ std::string productRoute(std::int64_t productId, std::int64_t routeId)
            " and routeid=" + std::to_string(routeId);
 }
 
-bool assignProductRoute(dbaccess::RecordSet &rsEdit, std::int64_t productId,
-                        std::int64_t routeId)
+bool assignProductRoute(dbaccess::RecordSet &rsEdit, std::int64_t productId, std::int64_t routeId)
 {
     OpenResult open(rsEdit, productRoute(productId, routeId));
     if (rsEdit.recordCount() > 0)

@@ -45,8 +45,7 @@ std::string productRoute(std::int64_t productId, std::int64_t routeId);
 
 // Ties a product to a route type unless that pair is stored already; true when a row
 // was written. The product's other route types stay.
-bool assignProductRoute(dbaccess::RecordSet &rsEdit, std::int64_t productId,
-                        std::int64_t routeId);
+bool assignProductRoute(dbaccess::RecordSet &rsEdit, std::int64_t productId, std::int64_t routeId);
 
 // The stored rates of a route, or nothing when its row is gone.
 std::optional<StoredRates> readStoredRates(dbaccess::RecordSet &rs, std::int64_t routeId);

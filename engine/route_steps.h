@@ -26,8 +26,17 @@ struct TypedStep
 // them; rows with the same number, and the rows without one, go by slot.
 std::vector<int> SortRouteSteps(const std::vector<TypedStep> &ticked);
 
-enum class StepField { RunRate, MinHours };
-enum class StepFault { NotANumber, Negative, TooLarge };
+enum class StepField
+{
+    RunRate,
+    MinHours
+};
+enum class StepFault
+{
+    NotANumber,
+    Negative,
+    TooLarge
+};
 
 // A rate or minimum by the leading-number rule ("12abc" is 12, an empty box 0), to the
 // three places the route stores; a box that holds no number, a negative value or one

@@ -27,8 +27,9 @@ RouteTypesPanel::RouteTypesPanel(FrmMain &window, Global &global) : w(window), g
     lblTitle->setFont(uiFont(12, Face::Semilight));
     lblTitle->setCaption(QStringLiteral("Route types"));
     for (int i = 0; i < layout::routeEntryCount; ++i) {
-        Control *entry = w.makeControl(pnlMenu, QStringLiteral("lblRoutePath_%1").arg(i),
-                                       layout::routeEntry.translated(0, layout::panelEntryStep * i));
+        Control *entry =
+            w.makeControl(pnlMenu, QStringLiteral("lblRoutePath_%1").arg(i),
+                          layout::routeEntry.translated(0, layout::panelEntryStep * i));
         entry->setFont(uiFont(11.25, Face::Semilight));
         entry->setBackground(layout::panelEntryBackground);
         entry->setCursor(Qt::PointingHandCursor);
@@ -169,9 +170,9 @@ std::vector<RoutePathHost::RouteEntry> RouteTypesPanel::routeEntries() const
     for (int i = 0; i < layout::routeEntryCount; ++i) {
         const Control *entry = lblRoutePath[std::size_t(i)];
         const auto &table = g.routeStepTable;
-        entries.push_back({entry->caption(), entry->tag.toLongLong(),
-                           std::size_t(i) < table.size() ? table[std::size_t(i)]
-                                                         : std::vector<int>()});
+        entries.push_back(
+            {entry->caption(), entry->tag.toLongLong(),
+             std::size_t(i) < table.size() ? table[std::size_t(i)] : std::vector<int>()});
     }
     return entries;
 }
@@ -186,4 +187,7 @@ void RouteTypesPanel::setRouteEntry(int entry, const RouteEntry &route)
     g.routeStepTable[std::size_t(entry)] = route.steps;
 }
 
-void RouteTypesPanel::selectRouteEntry(int entry) { markSelected(entry); }
+void RouteTypesPanel::selectRouteEntry(int entry)
+{
+    markSelected(entry);
+}

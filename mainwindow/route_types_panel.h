@@ -34,7 +34,7 @@ public:
     FrmRoutePath *routePathEditor() const { return m_editor; }
 
     // Controls, by the names the program documents them by.
-    Control *pnlMenu = nullptr; // pnlMenu(2)
+    Control *pnlMenu = nullptr;  // pnlMenu(2)
     Control *lblTitle = nullptr; // lblTitle(10)
     std::array<Control *, 15> lblRoutePath{};
     Control *btnAssign = nullptr; // btnMenu(12)

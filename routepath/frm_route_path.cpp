@@ -20,7 +20,10 @@ QString indexed(const char *name, int index)
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-QRect rowPlace(const QRect &row0, int row) { return row0.translated(0, lay::rowStep * row); }
+QRect rowPlace(const QRect &row0, int row)
+{
+    return row0.translated(0, lay::rowStep * row);
+}
 
 QString fieldName(engine::StepField field)
 {
@@ -36,8 +39,8 @@ QString faultText(engine::StepFault fault)
     case engine::StepFault::Negative:
         return QStringLiteral("is below 0");
     case engine::StepFault::TooLarge:
-        return QStringLiteral("is above %1").arg(
-            QString::fromStdString(data::routes::largestStepNumber().toString()));
+        return QStringLiteral("is above %1")
+            .arg(QString::fromStdString(data::routes::largestStepNumber().toString()));
     }
     return {};
 }
@@ -60,7 +63,10 @@ FrmRoutePath::FrmRoutePath(RoutePathHost &host, dbaccess::Database &database, QW
     createNameAndButtons();
 }
 
-void FrmRoutePath::guarded(const std::function<void()> &work) { runGuarded(this, work); }
+void FrmRoutePath::guarded(const std::function<void()> &work)
+{
+    runGuarded(this, work);
+}
 
 void FrmRoutePath::createTitles()
 {
@@ -71,10 +77,11 @@ void FrmRoutePath::createTitles()
         const char *caption;
         const char *toolTip;
     };
-    for (const Head &head : {Head{0, lay::selectedHead, "selected", nullptr},
-                             Head{5, lay::sequenceHead, "sequence", "routing sequence"},
-                             Head{1, lay::runspeedHead, "runspeed", "production rate per hour"},
-                             Head{4, lay::minimumHead, "minimum hrs", "minimum run time (hours)"}}) {
+    for (const Head &head :
+         {Head{0, lay::selectedHead, "selected", nullptr},
+          Head{5, lay::sequenceHead, "sequence", "routing sequence"},
+          Head{1, lay::runspeedHead, "runspeed", "production rate per hour"},
+          Head{4, lay::minimumHead, "minimum hrs", "minimum run time (hours)"}}) {
         Control *label = new Control(this, indexed("lblTitle", head.index));
         label->setGeometry(QRect(head.at, lay::headSize));
         label->setFont(uiFont(9, Face::Semilight));
@@ -274,7 +281,8 @@ void FrmRoutePath::ToggleRow(int row)
     setTicked(row, !isTicked(row));
     std::array<int, 10> steps{};
     const auto rowSlots = tickedSlots();
-    std::copy(rowSlots.begin(), rowSlots.end(), steps.begin());
+    for (std::size_t k = 0; k < rowSlots.size() && k < steps.size(); ++k)
+        steps[k] = rowSlots[k];
     m_host.showRouteOnPlan(steps);
 }
 
@@ -294,8 +302,7 @@ std::optional<QString> FrmRoutePath::checkedName(int ownEntry)
     }
     const auto entries = m_host.routeEntries();
     for (int i = 0; i < int(entries.size()); ++i) {
-        if (i != ownEntry &&
-            entries[std::size_t(i)].name.compare(name, Qt::CaseInsensitive) == 0) {
+        if (i != ownEntry && entries[std::size_t(i)].name.compare(name, Qt::CaseInsensitive) == 0) {
             say(Messages::Icon::Critical, QStringLiteral("Duplicate path name"), txtPathName);
             return std::nullopt;
         }
@@ -319,7 +326,8 @@ std::optional<std::vector<data::routes::Step>> FrmRoutePath::checkedSteps()
     const engine::RoutePlan plan = engine::planRoute(typedSteps());
     if (const auto &problem = plan.problem) {
         const std::size_t r = std::size_t(problem->slot - 1);
-        QLineEdit *box = problem->field == engine::StepField::RunRate ? txtRunspeed[r] : txtMinHrs[r];
+        QLineEdit *box =
+            problem->field == engine::StepField::RunRate ? txtRunspeed[r] : txtMinHrs[r];
         say(Messages::Icon::Exclamation,
             QStringLiteral("The %1 of %2, \"%3\", %4. Nothing was stored.")
                 .arg(fieldName(problem->field), lblWorkcenter[r]->caption(),

@@ -12,7 +12,10 @@ using testsupport::DatabaseTest;
 
 namespace {
 
-Decimal dec(const char *text) { return *Decimal::parse(text); }
+Decimal dec(const char *text)
+{
+    return *Decimal::parse(text);
+}
 
 class RoutesTest : public DatabaseTest
 {
@@ -27,8 +30,8 @@ protected:
             columns += std::string(columns.empty() ? "" : ",") + "concat_ws('/',coalesce(step" +
                        std::to_string(k) + "::text,'-'),coalesce(runrate" + std::to_string(k) +
                        "::text,'-'),coalesce(minhours" + std::to_string(k) + "::text,'-'))";
-        return scalar("select concat_ws(' '," + columns + ") from brontalo_route where id=" +
-                      std::to_string(id));
+        return scalar("select concat_ws(' '," + columns +
+                      ") from brontalo_route where id=" + std::to_string(id));
     }
     std::string pairs()
     {
@@ -55,9 +58,9 @@ TEST_F(RoutesTest, CreateStoresTheStepsInRouteOrderAndTheNameAsTyped)
         db().rsEdit, 4, name, {{5, dec("40"), dec("0")}, {2, dec("12.5"), dec("2")}});
     EXPECT_EQ(scalar("select max(id) from brontalo_route"), std::to_string(id));
     EXPECT_EQ(scalar("select name from brontalo_route where id=" + std::to_string(id)), name);
-    EXPECT_EQ(scalar("select sequence||':'||active from brontalo_route where id=" +
-                     std::to_string(id)),
-              "4:true");
+    EXPECT_EQ(
+        scalar("select sequence||':'||active from brontalo_route where id=" + std::to_string(id)),
+        "4:true");
     std::string expected = "5/40.000/0.000 2/12.500/2.000";
     for (int k = 3; k <= 10; ++k)
         expected += " " + noSteps;
@@ -78,14 +81,15 @@ TEST_F(RoutesTest, ApplyThatShortensARouteEmptiesTheStepsAfterItsNewEnd)
     for (int k = 3; k <= 10; ++k)
         expected += " " + noSteps;
     EXPECT_EQ(stepsOf(id), expected);
-    EXPECT_EQ(scalar("select name||':'||sequence from brontalo_route where id=" +
-                     std::to_string(id)),
-              "Short:4");
+    EXPECT_EQ(
+        scalar("select name||':'||sequence from brontalo_route where id=" + std::to_string(id)),
+        "Short:4");
 }
 
 TEST_F(RoutesTest, ApplyOnARouteWhoseRowIsGoneWritesNothing)
 {
-    const std::string before = scalar("select string_agg(name, ',' order by id) from brontalo_route");
+    const std::string before =
+        scalar("select string_agg(name, ',' order by id) from brontalo_route");
     EXPECT_FALSE(data::routes::applyRoute(db().rsEdit, 99, "Renamed", {{1, dec("1"), dec("0")}}));
     EXPECT_EQ(scalar("select string_agg(name, ',' order by id) from brontalo_route"), before);
     EXPECT_FALSE(db().rsEdit.isOpen());

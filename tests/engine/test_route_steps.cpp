@@ -13,23 +13,30 @@ using engine::TypedStep;
 
 namespace {
 
-std::string caseName(const auto &info) { return info.param.name; }
+std::string caseName(const auto &info)
+{
+    return info.param.name;
+}
 
 // --- Route order ---------------------------------------------------------------------
 
 struct OrderCase
 {
     const char *name;
-    std::vector<TypedStep> ticked; // in row order, only the sequence box filled
+    std::vector<std::pair<int, std::string>> ticked; // slot and sequence box, in row order
     std::vector<int> route;
 };
 
 class RouteOrder : public ::testing::TestWithParam<OrderCase>
-{};
+{
+};
 
 TEST_P(RouteOrder, FollowsTheSequenceNumbers)
 {
-    EXPECT_EQ(engine::SortRouteSteps(GetParam().ticked), GetParam().route);
+    std::vector<TypedStep> ticked;
+    for (const auto &[slot, sequence] : GetParam().ticked)
+        ticked.push_back({slot, sequence, "", ""});
+    EXPECT_EQ(engine::SortRouteSteps(ticked), GetParam().route);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -38,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"WithoutNumbersTheRowsKeepSlotOrder", {{1, ""}, {4, ""}, {6, ""}}, {1, 4, 6}},
         OrderCase{"NumberedRowsGoByTheirNumber", {{2, "7"}, {5, "3"}}, {5, 2}},
         OrderCase{"EqualNumbersGoBySlot", {{2, "1"}, {10, "1"}}, {2, 10}},
-        OrderCase{"NumbersOfThreeDigitsCountAsNumbers", {{3, "100"}, {4, "20"}, {5, "9"}},
-                  {5, 4, 3}},
+        OrderCase{
+            "NumbersOfThreeDigitsCountAsNumbers", {{3, "100"}, {4, "20"}, {5, "9"}}, {5, 4, 3}},
         OrderCase{"NegativeNumbersComeBeforePositiveOnes", {{1, "5"}, {2, "-1"}}, {2, 1}},
         OrderCase{"ZeroIsANumberLikeAnyOther", {{1, ""}, {2, "0"}, {3, "1"}}, {2, 3, 1}},
         OrderCase{"EmptyAndNonNumericBoxesComeAfterTheNumberedInSlotOrder",
@@ -49,8 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"FractionsRoundToWholeNumbersHalfToEven",
                   {{1, "2.5"}, {2, "1.6"}, {3, "3.5"}, {4, "3"}},
                   {1, 2, 4, 3}},
-        OrderCase{"NumbersBeyondSixteenBitsKeepTheirOrder", {{1, "70000"}, {2, "65536"}},
-                  {2, 1}}),
+        OrderCase{"NumbersBeyondSixteenBitsKeepTheirOrder", {{1, "70000"}, {2, "65536"}}, {2, 1}}),
     [](const auto &info) { return caseName(info); });
 
 // --- Rates and minimum hours ---------------------------------------------------------
@@ -64,7 +70,8 @@ struct NumberCase
 };
 
 class StepNumber : public ::testing::TestWithParam<NumberCase>
-{};
+{
+};
 
 TEST_P(StepNumber, FollowsTheLeadingNumberRuleWithinTheColumn)
 {
@@ -80,23 +87,21 @@ TEST_P(StepNumber, FollowsTheLeadingNumberRuleWithinTheColumn)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StepNumber,
-    ::testing::Values(NumberCase{"EmptyIsZero", "", "0", {}},
-                      NumberCase{"BlanksAreZero", "  ", "0", {}},
-                      NumberCase{"TrailingTextIsDropped", "12abc", "12", {}},
-                      NumberCase{"Fraction", "12.5", "12.5", {}},
-                      NumberCase{"ThreePlacesHalfToEvenDown", "0.0005", "0", {}},
-                      NumberCase{"ThreePlacesHalfToEvenUp", "0.0015", "0.002", {}},
-                      NumberCase{"Exponent", "1e3", "1000", {}},
-                      NumberCase{"MinusZeroIsZero", "-0", "0", {}},
-                      NumberCase{"LargestTheColumnHolds", "999999.999", "999999.999", {}},
-                      NumberCase{"NoNumberAtAll", "abc", nullptr, StepFault::NotANumber},
-                      NumberCase{"OnlyASign", "-", nullptr, StepFault::NotANumber},
-                      NumberCase{"Negative", "-1", nullptr, StepFault::Negative},
-                      NumberCase{"NegativeFraction", "-0.5", nullptr, StepFault::Negative},
-                      NumberCase{"AMillion", "1000000", nullptr, StepFault::TooLarge},
-                      NumberCase{"RoundsUpBeyondTheColumn", "999999.9995", nullptr,
-                                 StepFault::TooLarge},
-                      NumberCase{"FarBeyondTheColumn", "1e300", nullptr, StepFault::TooLarge}),
+    ::testing::Values(
+        NumberCase{"EmptyIsZero", "", "0", {}}, NumberCase{"BlanksAreZero", "  ", "0", {}},
+        NumberCase{"TrailingTextIsDropped", "12abc", "12", {}},
+        NumberCase{"Fraction", "12.5", "12.5", {}},
+        NumberCase{"ThreePlacesHalfToEvenDown", "0.0005", "0", {}},
+        NumberCase{"ThreePlacesHalfToEvenUp", "0.0015", "0.002", {}},
+        NumberCase{"Exponent", "1e3", "1000", {}}, NumberCase{"MinusZeroIsZero", "-0", "0", {}},
+        NumberCase{"LargestTheColumnHolds", "999999.999", "999999.999", {}},
+        NumberCase{"NoNumberAtAll", "abc", nullptr, StepFault::NotANumber},
+        NumberCase{"OnlyASign", "-", nullptr, StepFault::NotANumber},
+        NumberCase{"Negative", "-1", nullptr, StepFault::Negative},
+        NumberCase{"NegativeFraction", "-0.5", nullptr, StepFault::Negative},
+        NumberCase{"AMillion", "1000000", nullptr, StepFault::TooLarge},
+        NumberCase{"RoundsUpBeyondTheColumn", "999999.9995", nullptr, StepFault::TooLarge},
+        NumberCase{"FarBeyondTheColumn", "1e300", nullptr, StepFault::TooLarge}),
     [](const auto &info) { return caseName(info); });
 
 // --- The route to store --------------------------------------------------------------

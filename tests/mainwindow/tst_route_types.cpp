@@ -20,7 +20,10 @@ namespace {
 
 using Steps = std::array<int, 10>;
 
-QPoint middleOf(const QWidget *control) { return inWindow(control, control->rect().center()); }
+QPoint middleOf(const QWidget *control)
+{
+    return inWindow(control, control->rect().center());
+}
 
 // Middle of the route line between two seed work centres (icon corner + 35).
 QPoint lineMiddle(QPoint from, QPoint to)
@@ -55,14 +58,7 @@ private:
     {
         return PictureStore::instance().floorPlan().toImage().pixel(at);
     }
-    std::vector<int> highlighted()
-    {
-        std::vector<int> shown;
-        for (int i = 0; i < w().iconHolderCount(); ++i)
-            if (w().iconHighlighted(i))
-                shown.push_back(i + 1);
-        return shown;
-    }
+    std::vector<int> highlighted() { return testsupport::highlightedSlots(w()); }
     std::string productOf(int line)
     {
         return sql("select product_id from sale_order_line where id=" + std::to_string(line));
@@ -189,7 +185,8 @@ private slots:
         clickAtWindow(&w(), middleOf(w().btnMenu[12]));
 
         QCOMPARE(sql("select string_agg(routeid::text, ',' order by routeid) from "
-                     "brontalo_productroute where product_id=" + productOf(lines[0])),
+                     "brontalo_productroute where product_id=" +
+                     productOf(lines[0])),
                  pairs);
         if (storedBefore != 2) {
             // Window Frame Manufacture: cnc, milling, packing at rate 1, backwards from Friday.

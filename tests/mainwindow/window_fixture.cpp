@@ -56,6 +56,15 @@ QPoint iconCentre(const Global &g, int slot)
     return QPoint(g.wcPosX[std::size_t(slot - 1)] + 37, g.wcPosY[std::size_t(slot - 1)] + 37);
 }
 
+std::vector<int> highlightedSlots(const FrmMain &window)
+{
+    std::vector<int> slotsShown;
+    for (int i = 0; i < window.iconHolderCount(); ++i)
+        if (window.iconHighlighted(i))
+            slotsShown.push_back(i + 1);
+    return slotsShown;
+}
+
 namespace {
 
 void send(QWidget *target, QEvent::Type type, QPointF at, Qt::MouseButton button,

@@ -91,6 +91,8 @@ private slots:
 
 // The middle of a work centre's icon on the floor plan, in canvas pixels.
 QPoint iconCentre(const Global &g, int slot);
+// The slots whose icons show their highlighted picture, in slot order.
+std::vector<int> highlightedSlots(const FrmMain &window);
 
 // Pointer events as the window system delivers them, at a control's own pixels.
 void press(QWidget *target, QPointF at, Qt::MouseButton button = Qt::LeftButton);
