@@ -3,6 +3,7 @@
 #include "mainwindow/floor_canvas.h"
 #include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
+#include "mainwindow/route_types_panel.h"
 #include "mainwindow/work_centre_editor.h"
 #include "pictures/picture_store.h"
 #include "platform/fonts.h"
@@ -246,7 +247,10 @@ void FrmMain::createPanels()
         return p;
     };
     pnlMenu[1] = panel(indexed("pnlMenu", 1), layout::workCentreEditor, Panel::WorkCentreEditor);
-    pnlMenu[2] = panel(indexed("pnlMenu", 2), layout::routeTypes, Panel::RouteTypes);
+    routeTypes = std::make_unique<RouteTypesPanel>(*this, g);
+    pnlMenu[2] = routeTypes->pnlMenu;
+    lblTitle[10] = routeTypes->lblTitle;
+    lblRoutePath = routeTypes->lblRoutePath;
     pnlMenu[3] = panel(indexed("pnlMenu", 3), layout::searchList, Panel::Search);
     pnlMenu[5] = panel(indexed("pnlMenu", 5), layout::moveTo, Panel::MoveTo);
     pnlMenu[4] = makeControl(pnlMenu[1], indexed("pnlMenu", 4), layout::editorFields);
@@ -260,18 +264,6 @@ void FrmMain::createPanels()
     imgJobPanel = panel(QStringLiteral("imgJobPanel"), layout::orderDetail, Panel::OrderDetail);
     pnlDispatchCover =
         panel(QStringLiteral("pnlDispatchCover"), layout::dispatchCover, Panel::DispatchCover);
-
-    lblTitle[10] = makeControl(pnlMenu[2], indexed("lblTitle", 10), QRect(78, 4, 150, 24));
-    lblTitle[10]->setFont(uiFont(12, Face::Semilight));
-    lblTitle[10]->setCaption(QStringLiteral("Route types"));
-    for (int i = 0; i < layout::routeEntryCount; ++i) {
-        lblRoutePath[i] = makeControl(pnlMenu[2], indexed("lblRoutePath", i),
-                                      layout::routeEntry.translated(0, layout::panelEntryStep * i));
-        lblRoutePath[i]->setFont(uiFont(11.25, Face::Semilight));
-        lblRoutePath[i]->setBackground(layout::panelEntryBackground);
-        lblRoutePath[i]->setCursor(Qt::PointingHandCursor);
-        lblRoutePath[i]->showOnOneLine();
-    }
 
     lblTitle[15] = makeControl(pnlMenu[5], indexed("lblTitle", 15), QRect(50, 4, 150, 24));
     lblTitle[15]->setFont(uiFont(12, Face::Semilight));
@@ -372,10 +364,7 @@ void FrmMain::createButtons()
     makeButton(7, pnlMenu[1], QPoint(139, 486), QStringLiteral("apply work centre"));
     makeButton(10, pnlMenu[1], QPoint(272, 486), QStringLiteral("add work centre"));
     makeButton(11, pnlMenu[1], QPoint(346, 486), QStringLiteral("remove work centre"))->hide();
-    // Apply stands in front of Edit, which it covers wholly while both are shown.
-    makeButton(17, pnlMenu[2], QPoint(98, 422), QStringLiteral("edit route type"));
-    makeButton(12, pnlMenu[2], QPoint(88, 422), QStringLiteral("assign route type"));
-    makeButton(13, pnlMenu[2], QPoint(210, 422), QStringLiteral("add route type"));
+    // The route-types panel made its own buttons (12, 13, 17).
     for (auto [index, button] : btnMenu) {
         button->onPress = [this, index = index](Qt::MouseButton, QPointF at) {
             guarded([&] { pressMenu(index, at); });
@@ -402,10 +391,6 @@ void FrmMain::hideStatusPictures()
         status->hide();
 }
 
-void FrmMain::notAvailableYet(const QString &what)
-{
-    showProblem(this, what + QStringLiteral(" is not available yet in this version of Brontalo."));
-}
 
 void FrmMain::OpenWorkCentreEditor() { m_workCentreEditor->OpenWorkCentreEditor(); }
 void FrmMain::FillWorkCentreEditor() { m_workCentreEditor->FillWorkCentreEditor(); }

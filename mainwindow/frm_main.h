@@ -12,6 +12,7 @@
 #include <vector>
 
 class FloorCanvas;
+class RouteTypesPanel;
 class WorkCentreEditor;
 struct FloorPlanScene;
 
@@ -32,6 +33,9 @@ public:
     // Shared routines.
     void RefreshJobList(bool resetWcLabels);
     void RedrawFloorPlan();
+    // Shows a route type on the plan: the icons of these slots highlighted and joined by
+    // lines in this order, no date labels and no highlight under the selected work centre.
+    void showRouteTypeOnPlan(const std::array<int, 10> &steps);
     void FillCalendarStrip();
     void LoadSearchList();
     FloorPlanScene floorPlanScene() const;
@@ -112,6 +116,7 @@ public:
     std::vector<Control *> imgGanttBlock;
     std::array<Control *, 20> lblSearchList{}, lblMovePath{};
     std::array<Control *, 15> lblRoutePath{};
+    std::unique_ptr<RouteTypesPanel> routeTypes; // pnlMenu(2) and its commands
     std::array<Control *, 6> lblComponent{}, lblBomQty{}, lblBomUom{};
     QLineEdit *txtSearch = nullptr;
     QLineEdit *txtRunHrs = nullptr;
@@ -126,6 +131,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    friend class RouteTypesPanel;
+
     void createCanvas();
     void createCalendarStrip();
     void createJobList();
@@ -154,7 +161,6 @@ private:
     void loadEditBoxes(int row);
     void setUpViewTitles();
     void copyIconPicture(int slotIndex);
-    void notAvailableYet(const QString &what);
     void guarded(const std::function<void()> &work);
 
     Global &g;

@@ -52,6 +52,17 @@ void FrmMain::RedrawFloorPlan()
     picCanvas->update();
 }
 
+void FrmMain::showRouteTypeOnPlan(const std::array<int, 10> &steps)
+{
+    g.routePathSteps = steps;
+    resetRoutePictures();
+    for (int s : steps)
+        if (s >= 1 && s <= iconHolderCount())
+            setIconHighlighted(s - 1, true);
+    g.selectedLineId = 1;
+    RedrawFloorPlan();
+}
+
 void FrmMain::setIconHighlighted(int slotIndex, bool highlighted)
 {
     m_iconFocused.at(std::size_t(slotIndex)) = highlighted;

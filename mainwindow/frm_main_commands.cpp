@@ -11,6 +11,7 @@
 #include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/messages.h"
+#include "mainwindow/route_types_panel.h"
 #include "mainwindow/work_centre_editor.h"
 #include "pictures/picture_store.h"
 
@@ -49,12 +50,16 @@ void FrmMain::pressMenu(int index, QPointF at)
         workCentreEditor().NewWorkCentre();
         break;
     case 12:
-        notAvailableYet(QStringLiteral("Assigning a route type"));
+        routeTypes->assign();
         break;
     case 13:
+        routeTypes->newRouteType();
+        break;
     case 16:
+        routeTypes->openFromFloorPlan();
+        break;
     case 17:
-        notAvailableYet(QStringLiteral("Editing route types"));
+        routeTypes->editRouteType();
         break;
     default:
         break; // 0, 9 and 11 only leave the production list

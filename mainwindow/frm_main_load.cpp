@@ -9,7 +9,10 @@
 #include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/month_names.h"
+#include "mainwindow/route_types_panel.h"
 #include "platform/dark_title_bar.h"
+#include "routepath/frm_route_path.h"
+#include "mainwindow/route_types_panel.h"
 #include "platform/fonts.h"
 
 namespace {
@@ -114,11 +117,7 @@ int FrmMain::loadRouteTypes()
     g.routeStepTable.clear();
     for (std::size_t i = 0; i < routes.size() && i < std::size_t(maxRouteTypes); ++i)
         g.routeStepTable.push_back(routes[i].steps);
-    for (int i = 0; i < layout::routeEntryCount; ++i) {
-        const bool filled = i < int(routes.size());
-        lblRoutePath[i]->setCaption(filled ? fromUtf8(routes[std::size_t(i)].name) : QString());
-        lblRoutePath[i]->tag = filled ? QString::number(routes[std::size_t(i)].id) : QString();
-    }
+    routeTypes->load(routes);
     return int(routes.size());
 }
 
@@ -190,6 +189,8 @@ void FrmMain::showWorkCentreName(int i, const QString &name)
     lblGanttWc[std::size_t(i)]->setCaption(name);
     if (i < layout::moveEntryCount)
         lblMovePath[std::size_t(i)]->setCaption(name);
+    if (FrmRoutePath *editor = routeTypes->routePathEditor())
+        editor->showWorkCentreName(i, name);
 }
 
 void FrmMain::layOutCapacityHeader()

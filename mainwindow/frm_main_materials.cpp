@@ -5,6 +5,7 @@
 #include "dbaccess/startup.h"
 #include "engine/job_list.h"
 #include "engine/materials.h"
+#include "mainwindow/guard.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/month_names.h"
 

@@ -3,6 +3,7 @@
 #include "dbaccess/error.h"
 #include "mainwindow/messages.h"
 
+
 void showProblem(QWidget *window, const QString &message)
 {
     Messages::current().problem(window, message);

@@ -106,7 +106,11 @@ inline constexpr int maxGanttRows = 15;
 inline constexpr QRect searchEntry{4, 3, 392, 20};
 inline constexpr int searchEntryStep = 21;
 inline constexpr int searchEntryCount = 20;
+inline constexpr QRect routeTypesTitle{78, 4, 150, 24}; // lblTitle(10)
 inline constexpr QRect routeEntry{15, 40, 241, 20};
+inline constexpr QPoint assignRouteButton{88, 422}; // btnMenu(12), in front of Edit
+inline constexpr QPoint editRouteButton{98, 422};   // btnMenu(17)
+inline constexpr QPoint newRouteButton{210, 422};   // btnMenu(13)
 inline constexpr QRect moveEntry{15, 40, 241, 20};
 inline constexpr int panelEntryStep = 25;
 inline constexpr int routeEntryCount = 15;

@@ -36,6 +36,16 @@ bool Messages::confirm(QWidget *window, const QString &question)
            QMessageBox::Yes;
 }
 
+void Messages::notify(QWidget *window, Icon icon, const QString &message)
+{
+    const ArrowWhileAsking arrow;
+    QApplication::beep();
+    if (icon == Icon::Critical)
+        QMessageBox::critical(window, QStringLiteral("Brontalo"), message);
+    else
+        QMessageBox::warning(window, QStringLiteral("Brontalo"), message);
+}
+
 Messages &Messages::current() { return installed ? *installed : defaultMessages; }
 
 void Messages::install(Messages *messages) { installed = messages; }

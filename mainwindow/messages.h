@@ -9,10 +9,15 @@ class QWidget;
 class Messages
 {
 public:
+    enum class Icon { Exclamation, Critical };
+
     virtual ~Messages() = default;
     virtual void problem(QWidget *window, const QString &message);
     // A Yes/No question with an empty title; true for Yes.
     virtual bool confirm(QWidget *window, const QString &question);
+    // An OK message box with the program's title and the given icon, for what the user
+    // typed or chose that cannot be taken as it is.
+    virtual void notify(QWidget *window, Icon icon, const QString &message);
 
     static Messages &current();
     // `messages` stays owned by the caller; nullptr puts the message boxes back.

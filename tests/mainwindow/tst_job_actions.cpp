@@ -395,15 +395,6 @@ private slots:
                  std::string("0,0,0,0"));
     }
 
-    void notYetBuiltCommandsSaySo()
-    {
-        f->start();
-        for (int index : {12, 13, 16, 17})
-            pressButton(index);
-        QCOMPARE(f->messages.problems.size(), 4);
-        QVERIFY(f->messages.problems.first().contains(QStringLiteral("not available yet")));
-    }
-
     void loadForecastPicksBlocksByCapacity()
     {
         // Slot 1 works 8 hours, no weekends; the working date is a Friday.

@@ -3,6 +3,8 @@
 // ends there. Stored texts are shown on one line.
 #include "mainwindow/floor_canvas.h"
 #include "mainwindow/layout.h"
+#include "mainwindow/route_types_panel.h"
+#include "routepath/frm_route_path.h"
 #include "tests/mainwindow/window_events.h"
 #include "tests/mainwindow/window_fixture.h"
 
@@ -44,15 +46,23 @@ private slots:
         const QPoint apply = middleOf(w().btnMenu[12]);
         QVERIFY(w().btnMenu[17]->geometry().contains(w().pnlMenu[2]->mapFrom(&w(), apply)));
 
+        // Apply takes the press: the chosen route type is assigned and the panel closes.
+        clickAtWindow(&w(), middleOf(w().lblRoutePath[0]));
         clickAtWindow(&w(), apply);
-        QCOMPARE(f->messages.problems.size(), 1);
-        QVERIFY(f->messages.problems[0].startsWith(QStringLiteral("Assigning a route type")));
+        QCOMPARE(sql("select count(*) from brontalo_productroute"), std::string("1"));
+        QVERIFY(w().pnlMenu[2]->isHidden());
+        FrmRoutePath *editor = w().routeTypes->routePathEditor();
+        QVERIFY(!editor || editor->isHidden());
 
-        // With Apply hidden, the same place is Edit's.
-        w().btnMenu[12]->hide();
+        // Opened from the floor plan, Apply is hidden and the same place is Edit's.
+        clickAtWindow(&w(), middleOf(w().btnMenu[16]));
+        QVERIFY(w().btnMenu[12]->isHidden());
         clickAtWindow(&w(), apply);
-        QCOMPARE(f->messages.problems.size(), 2);
-        QVERIFY(f->messages.problems[1].startsWith(QStringLiteral("Editing route types")));
+        editor = w().routeTypes->routePathEditor();
+        QVERIFY(editor && !editor->isHidden());
+        QCOMPARE(editor->txtPathName->text(), QStringLiteral("Window Frame Manufacture"));
+        QCOMPARE(sql("select count(*) from brontalo_productroute"), std::string("1"));
+        QVERIFY(f->messages.problems.isEmpty());
     }
 
     void pressesOnTheCapacityPanelsContentsKeepItOpen_data()

@@ -2,7 +2,9 @@
 // weekend boxes, checks before the save, the row the save writes, new work centres in
 // the next slot, and the floor plan's editing mode.
 #include "mainwindow/floor_canvas.h"
+#include "mainwindow/route_types_panel.h"
 #include "mainwindow/work_centre_editor.h"
+#include "routepath/frm_route_path.h"
 #include "tests/mainwindow/window_events.h"
 #include "tests/mainwindow/window_fixture.h"
 
@@ -211,6 +213,31 @@ private slots:
         QCOMPARE(w().lblWcName[6]->caption(), QStringLiteral("band saw 1"));
         QCOMPARE(w().lblWcName[5]->caption(), QStringLiteral("packing"));
         QCOMPARE(QPoint(g().wcPosX[6], g().wcPosY[6]), QPoint(563, 83));
+    }
+
+    void savedNamesReachTheRoutePathEditorsRows()
+    {
+        f->start();
+        click(w().btnMenu[16]); // the route types, then the editor of a new one, closed again
+        click(w().btnMenu[13]);
+        FrmRoutePath *routeEditor = w().routeTypes->routePathEditor();
+        QVERIFY(routeEditor && !routeEditor->isHidden());
+        clickAtWindow(routeEditor, QPoint(413, 15));
+        QVERIFY(routeEditor->isHidden());
+        clickAtWindow(&w(), inWindow(w().pnlMenu[2], {5, 300})); // closes the route types
+
+        click(w().btnMenu[3]);
+        QVERIFY(editor().isOpen());
+        type(editor().txtWcname, QStringLiteral("CNC mill 1"));
+        click(w().btnMenu[7]);
+        QCOMPARE(f->messages.problems, QStringList());
+        QCOMPARE(w().lblWcName[0]->caption(), QStringLiteral("CNC mill 1"));
+        click(w().btnMenu[10]);
+        type(editor().txtWcname, QStringLiteral("band saw"));
+        click(w().btnMenu[7]);
+        QCOMPARE(routeEditor->lblWorkcenter[0]->caption(), QStringLiteral("CNC mill 1"));
+        QCOMPARE(routeEditor->lblWorkcenter[6]->caption(), QStringLiteral("band saw"));
+        QVERIFY(!routeEditor->chkWcSelect[6]->isHidden());
     }
 
     void theTwentiethWorkCentreIsTheLast()

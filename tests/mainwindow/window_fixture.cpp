@@ -23,6 +23,10 @@ public:
         fail(QStringLiteral("question nobody answers: ") + question);
         return false;
     }
+    void notify(QWidget *, Icon, const QString &message) override
+    {
+        fail(QStringLiteral("message box nobody records: ") + message);
+    }
 
 private:
     static void fail(const QString &what)
@@ -58,6 +62,11 @@ bool RecordedMessages::confirm(QWidget *, const QString &question)
 {
     questions << question;
     return answerYes;
+}
+
+void RecordedMessages::notify(QWidget *, Icon icon, const QString &message)
+{
+    notices.push_back({icon, message});
 }
 
 WindowFixture::WindowFixture(dbaccess::Date today, int companyId)
@@ -111,6 +120,15 @@ void WindowTest::hoverLogo() { move(w().picCanvas, QPointF(50, 30)); }
 QPoint iconCentre(const Global &g, int slot)
 {
     return QPoint(g.wcPosX[std::size_t(slot - 1)] + 37, g.wcPosY[std::size_t(slot - 1)] + 37);
+}
+
+std::vector<int> highlightedSlots(const FrmMain &window)
+{
+    std::vector<int> slotsShown;
+    for (int i = 0; i < window.iconHolderCount(); ++i)
+        if (window.iconHighlighted(i))
+            slotsShown.push_back(i + 1);
+    return slotsShown;
 }
 
 namespace {

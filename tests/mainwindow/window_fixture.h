@@ -27,8 +27,16 @@ public:
     ~RecordedMessages() override;
     void problem(QWidget *, const QString &message) override;
     bool confirm(QWidget *, const QString &question) override;
+    void notify(QWidget *, Icon icon, const QString &message) override;
 
+
+    struct Notice
+    {
+        Icon icon;
+        QString text;
+    };
     QStringList problems;
+    QList<Notice> notices;
     QStringList questions;
     bool answerYes = true;
     // Called as each message is shown, to look at the window while it stands.
@@ -92,6 +100,8 @@ private slots:
 
 // The middle of a work centre's icon on the floor plan, in canvas pixels.
 QPoint iconCentre(const Global &g, int slot);
+// The slots whose icons show their highlighted picture, in slot order.
+std::vector<int> highlightedSlots(const FrmMain &window);
 
 // Pointer events as the window system delivers them, at a control's own pixels.
 void press(QWidget *target, QPointF at, Qt::MouseButton button = Qt::LeftButton);
