@@ -11,6 +11,8 @@
 #include <vector>
 
 class FloorCanvas;
+class OrderDetailPanel;
+class SearchList;
 struct FloorPlanScene;
 
 // The main window: the floor plan with the calendar strip, the job list, the capacity
@@ -81,6 +83,8 @@ public:
     bool iconHighlighted(int slotIndex) const { return m_iconFocused.at(std::size_t(slotIndex)); }
     void setIconHighlighted(int slotIndex, bool highlighted);
     FloorCanvas *canvas() const { return picCanvas; }
+    OrderDetailPanel *orderDetail() const { return m_orderDetail; }
+    SearchList *searchList() const { return m_searchList; }
     Global &global() { return g; }
 
     // Controls, by the names the program documents them by.
@@ -150,4 +154,6 @@ private:
     int arrowRow = 0;  // row at which the reorder arrows were last placed
     int moveHover = 0; // move-to entry last highlighted; after a move the target slot
     std::vector<bool> m_iconFocused; // per slot: the icon holder shows the highlighted picture
+    OrderDetailPanel *m_orderDetail = nullptr; // imgJobPanel; owned as a child of the window
+    SearchList *m_searchList = nullptr;        // pnlMenu(3) and txtSearch's handlers
 };

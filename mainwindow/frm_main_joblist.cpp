@@ -8,6 +8,7 @@
 #include "mainwindow/layout.h"
 #include "mainwindow/month_names.h"
 #include "mainwindow/qt_colour.h"
+#include "mainwindow/search_list.h"
 #include "pictures/picture_store.h"
 
 namespace {
@@ -198,5 +199,5 @@ void FrmMain::windowPress(QPointF at)
 
 void FrmMain::LoadSearchList()
 {
-    g.searchTable = data::readSearchEntries(g.database->rsMain, g.companyId);
+    m_searchList->setEntries(data::readSearchEntries(g.database->rsMain, g.companyId));
 }
