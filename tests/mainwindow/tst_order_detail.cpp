@@ -264,8 +264,9 @@ private slots:
                                         << "Units";
         QTest::newRow("German of two") << "{\"de_DE\": \"Stück\", \"en_US\": \"Units\"}" << german
                                        << "Stück";
-        QTest::newRow("English when the language is missing") << "{\"en_US\": \"Units\"}" << german
-                                                              << "Units";
+        QTest::newRow("English when the language is missing")
+            << "{\"de_DE\": \"Stück\", \"en_US\": \"Units\"}" << QLocale(QLocale::French, QLocale::France)
+            << "Units";
         QTest::newRow("first entry without English") << "{\"fr_FR\": \"Pièce\", \"it_IT\": \"Pezzo\"}"
                                                      << english << "Pièce";
         QTest::newRow("a plain string") << "\"Pieces\"" << english << "Pieces";

@@ -238,6 +238,8 @@ private slots:
             << true << QList<QPoint>{{2, 3}} << 0 << 2 << 1 << 0;
         QTest::newRow("the line's row is the 26th of the queue")
             << false << QList<QPoint>{{2, 1}} << 25 << 2 << 1 << 25;
+        QTest::newRow("beyond the 27 rows shown the day is chosen, no row")
+            << false << QList<QPoint>{{2, 1}} << 27 << 2 << 1 << -1;
     }
     void theJumpLandsOnTheLinesFirstWorkCentreAndStartSlot()
     {
@@ -257,7 +259,9 @@ private slots:
         if (weekly)
             chooseWeekly();
         moveInWindow(&w(), middleOf(w().imgDayBlock[5]));
+        clickAtWindow(&w(), middleOf(w().imgDayBlock[5])); // and locked there
         QCOMPARE(g().selectedDay, 5);
+        QVERIFY(g().dayLocked);
 
         type("so12");
         pressEntry(0);
@@ -265,11 +269,14 @@ private slots:
         QCOMPARE(g().selectedDay, day < 0 ? 5 : day);
         QCOMPARE(tickedRow(), row);
         if (row >= 0) {
-            QCOMPARE(g().selectedLineId, std::int64_t(line));
             QCOMPARE(g().selectedRow, row);
             QCOMPARE(g().routePathSteps[0], viewed);
-            QVERIFY(g().dayLocked && g().hoverFrozen);
         }
+        QCOMPARE(g().selectedLineId, std::int64_t(line));
+        // A chosen slot stays while the pointer crosses the strip; without one the strip
+        // follows the pointer again.
+        QCOMPARE(g().dayLocked, day >= 0);
+        QVERIFY(g().hoverFrozen);
         QVERIFY(list().pnlMenu3->isHidden());
         QCOMPARE(box()->text(), QString());
         QVERIFY(f->messages.problems.isEmpty());
