@@ -12,6 +12,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QToolTip>
 
 namespace {
 
@@ -37,7 +38,6 @@ SearchList::SearchList(FrmMain &window, QLineEdit *txtSearch)
         entry->setFont(uiFont(9.75, Face::Semilight));
         entry->setForeground(QColor(64, 64, 64));
         entry->setBackground(Qt::white);
-        entry->setCursor(Qt::PointingHandCursor);
         entry->showOnOneLine();
         entry->onMove = [this, i](Qt::MouseButtons, QPointF) { highlight(i); };
         entry->onPress = [this, i](Qt::MouseButton, QPointF) {
@@ -70,25 +70,37 @@ void SearchList::FilterSearchList()
         return;
     const Global &g = m_window.global();
     const auto found = engine::FilterSearchList(g.searchKeys, searchKey(typed), entryCount);
+    QToolTip::hideText(); // it may still show what an entry held
     for (std::size_t n = 0; n < lblSearchList.size(); ++n) {
         Control *entry = lblSearchList[n];
         if (n < found.size()) {
             const auto &shown = g.searchTable[found[n]];
             entry->setCaption(QString::fromStdString(shown.text));
             entry->tag = QString::number(shown.lineId);
+            entry->setCursor(Qt::PointingHandCursor);
         } else {
-            // An emptied entry leads nowhere.
+            // An emptied entry leads nowhere and does not look as if it did.
             entry->clear();
             entry->tag.clear();
+            entry->unsetCursor();
         }
     }
+    showHighlight();
 }
 
 void SearchList::highlight(int entry)
 {
-    for (int e = 0; e < entryCount; ++e)
-        lblSearchList[std::size_t(e)]->setBackground(e == entry ? layout::searchEntryHover
-                                                                : QColor(Qt::white));
+    m_highlighted = entry;
+    showHighlight();
+}
+
+void SearchList::showHighlight()
+{
+    for (int e = 0; e < entryCount; ++e) {
+        Control *entry = lblSearchList[std::size_t(e)];
+        const bool marked = e == m_highlighted && !entry->tag.isEmpty();
+        entry->setBackground(marked ? layout::searchEntryHover : QColor(Qt::white));
+    }
 }
 
 void SearchList::jump(int entry)

@@ -47,10 +47,12 @@ protected:
 
 private:
     void clearPrompt();
+    void showHighlight();
 
     FrmMain &m_window;
     QLineEdit *m_box = nullptr;
     bool m_prompt = true; // the box still shows "Search.."
+    int m_highlighted = -1; // the entry under the pointer; marked while it holds a line
 };
 
 // What an entry's text is matched by: on one line, composed and case-folded, so that

@@ -361,10 +361,17 @@ private slots:
         clickAtWindow(&w(), arrow);
         QVERIFY(!list().pnlMenu3->isHidden());
 
+        const QColor marked(235, 235, 235);
+        const QColor white(255, 255, 255);
         moveInWindow(&w(), middleOf(list().lblSearchList[1]));
         for (int e = 0; e < 3; ++e)
-            QCOMPARE(list().lblSearchList[e]->background(),
-                     e == 1 ? QColor(235, 235, 235) : QColor(255, 255, 255));
+            QCOMPARE(list().lblSearchList[e]->background(), e == 1 ? marked : white);
+        // An entry a narrower search empties loses its mark.
+        QTest::keyClick(box(), '2');
+        QCOMPARE(shownOrders(), QStringList{"SO12"});
+        QCOMPARE(list().lblSearchList[1]->background(), white);
+        QTest::keyClick(box(), Qt::Key_Backspace);
+        QCOMPARE(list().lblSearchList[1]->background(), marked);
     }
 };
 
