@@ -48,11 +48,12 @@ std::string workCentreQueue(int companyId, int workCentreSlot)
 
 std::string searchList(int companyId)
 {
-    return "select distinct so.name,sl.name as line_name,c.name as customerName,j.solineid from "
-           "brontalo_schedule as j JOIN sale_order_line as sl ON j.solineid=sl.id JOIN "
-           "sale_order as so ON sl.order_id=so.id JOIN res_partner as c ON so.partner_id=c.id "
-           "where sl.company_id=" +
-           text(companyId) + " and j.status>0 order by so.name";
+    return "select so.name,sl.name as line_name,c.name as customerName,sl.id as solineid from "
+           "sale_order_line as sl JOIN sale_order as so ON sl.order_id=so.id JOIN res_partner "
+           "as c ON so.partner_id=c.id where sl.company_id=" +
+           text(companyId) +
+           " and exists(select 1 from brontalo_schedule as j where j.solineid=sl.id and "
+           "j.status>0) order by so.name,sl.id";
 }
 
 std::string openLinesToPlan(int companyId)
@@ -61,32 +62,6 @@ std::string openLinesToPlan(int companyId)
            "sale_order_line as sl JOIN sale_order as so ON sl.order_id=so.id where "
            "sl.company_id=" +
            text(companyId) + " and sl.state='sale' and sl.qty_to_invoice>0 order by sl.id";
-}
-
-std::string newestStockOf(long long productId)
-{
-    return "select quantity from stock_quant where product_id=" + text(productId) +
-           " order by id DESC LIMIT 1";
-}
-
-std::string templateOfProduct(long long productId)
-{
-    return "select product_tmpl_id from product_product where active=true and id=" +
-           text(productId);
-}
-
-std::string billQuantityOfTemplate(long long templateId)
-{
-    return "select product_qty from mrp_bom where active=true and product_tmpl_id=" +
-           text(templateId);
-}
-
-std::string billLinesOfTemplate(long long templateId)
-{
-    return "select m.product_qty,p.default_code,u.name as uomname from mrp_bom_line as m JOIN "
-           "product_product as p on m.product_id=p.id JOIN uom_uom as u on m.product_uom_id=u.id "
-           "where m.product_tmpl_id=" +
-           text(templateId) + " order by m.sequence";
 }
 
 } // namespace data::erp

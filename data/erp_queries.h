@@ -20,10 +20,4 @@ std::string searchList(int companyId);
 // Open lines with their due dates, for the auto-scheduler.
 std::string openLinesToPlan(int companyId);
 
-// Order detail panel of one product.
-std::string newestStockOf(long long productId);
-std::string templateOfProduct(long long productId);
-std::string billQuantityOfTemplate(long long templateId);
-std::string billLinesOfTemplate(long long templateId);
-
 } // namespace data::erp

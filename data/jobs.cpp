@@ -103,7 +103,7 @@ std::string liveJobsOfLine(long long lineId, int loadedWorkCentres)
 std::string firstLiveJobOfLine(long long lineId)
 {
     return "select workcenterid, startdate from brontalo_schedule where status>0 and solineid=" +
-           std::to_string(lineId) + " order by workcenterID LIMIT 1";
+           std::to_string(lineId) + " order by workcenterID,startdate,id LIMIT 1";
 }
 
 } // namespace data::jobs

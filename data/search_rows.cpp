@@ -2,6 +2,7 @@
 
 #include "data/each_row.h"
 #include "data/erp_queries.h"
+#include "data/jobs.h"
 #include "dbaccess/record_set.h"
 
 namespace data {
@@ -29,6 +30,16 @@ std::vector<SearchEntry> readSearchEntries(dbaccess::RecordSet &rs, int companyI
         entries.push_back(std::move(entry));
     });
     return entries;
+}
+
+std::optional<JumpTarget> readJumpTarget(dbaccess::RecordSet &rs, std::int64_t lineId)
+{
+    std::optional<JumpTarget> target;
+    eachRow(rs, jobs::firstLiveJobOfLine(lineId), [&] {
+        if (!target)
+            target = JumpTarget{int(rs.field("workcenterid").toInt()), rs.field("startdate").toDate()};
+    });
+    return target;
 }
 
 } // namespace data

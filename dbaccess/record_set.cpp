@@ -198,11 +198,14 @@ RecordSet::RecordSet(Connection &connection, Access access)
 {
 }
 
-void RecordSet::open(std::string_view sql)
+void RecordSet::open(std::string_view sql) { open(sql, {}); }
+
+void RecordSet::open(std::string_view sql, const std::vector<Value> &parameters)
 {
     if (m_open)
         throw Error("the record set is already open");
     m_sql = std::string(sql);
+    m_parameters = parameters;
     m_columns.clear();
     m_cells.clear();
     m_rowCount = 0;
@@ -221,6 +224,7 @@ void RecordSet::open(std::string_view sql)
 void RecordSet::fetch()
 {
     odbc::Statement stmt(static_cast<SQLHDBC>(m_connection.handle()));
+    BoundParameters bound(stmt.get(), m_parameters);
     auto wide = odbc::toWide(m_sql);
     odbc::check(SQLExecDirectW(stmt.get(), wide.data(), SQLINTEGER(wide.size())), SQL_HANDLE_STMT,
                 stmt.get(), "the statement failed");
@@ -232,6 +236,7 @@ void RecordSet::openTables()
     if (m_open)
         throw Error("the record set is already open");
     m_sql.clear();
+    m_parameters.clear();
     odbc::Statement stmt(static_cast<SQLHDBC>(m_connection.handle()));
     odbc::check(SQLTablesW(stmt.get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0),
                 SQL_HANDLE_STMT, stmt.get(), "could not read the table catalogue");
@@ -288,6 +293,7 @@ void RecordSet::fetchColumnsOnly()
 {
     // Only the column names and types are wanted: ask for no rows at all.
     odbc::Statement stmt(static_cast<SQLHDBC>(m_connection.handle()));
+    BoundParameters bound(stmt.get(), m_parameters);
     auto wide = odbc::toWide("SELECT * FROM (" + m_sql + ") AS columns_only LIMIT 0");
     odbc::check(SQLExecDirectW(stmt.get(), wide.data(), SQLINTEGER(wide.size())), SQL_HANDLE_STMT,
                 stmt.get(), "the statement failed");

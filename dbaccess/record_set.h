@@ -29,6 +29,9 @@ public:
     // stays closed. Opening an open set is an error. On an updatable set a SELECT is
     // only fetched when its rows are read, so opening it just to add rows costs no fetch.
     void open(std::string_view sql);
+    // The same with `parameters` bound to the query's "?" marks as text, which the query
+    // casts where it needs another type ("cast(? as text)").
+    void open(std::string_view sql, const std::vector<Value> &parameters);
     // The connection's catalogue of tables, any schema and type; column 2 is the name.
     void openTables();
     // Runs a statement that returns no rows with `parameters` bound to its "?" marks,
@@ -81,6 +84,7 @@ private:
     bool m_open = false;
     bool m_fetched = false;
     std::string m_sql;
+    std::vector<Value> m_parameters; // bound to the "?" marks of m_sql
     std::string m_table;
     std::vector<Column> m_columns;
     std::vector<Value> m_cells; // row-major, m_columns.size() per row

@@ -40,4 +40,16 @@ int slotOfDate(dbaccess::Date currentDate, dbaccess::Date date, int calendarMode
     return d < 0 ? 0 : int(d);
 }
 
+std::optional<int> slotContaining(const CalendarDays &days, dbaccess::Date date)
+{
+    if (date < days.front().start)
+        return 0;
+    for (int i = 0; i < calendarSlotCount; ++i) {
+        const CalendarSlot &slot = days[std::size_t(i)];
+        if (slot.start <= date && date < slot.end)
+            return i;
+    }
+    return std::nullopt;
+}
+
 } // namespace engine

@@ -6,6 +6,7 @@
 #include "engine/date_text.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace engine {
@@ -34,5 +35,10 @@ CalendarDays FillCalendarStrip(dbaccess::Date currentDate, int calendarMode,
 // The slot a date jump lands on: the days from `currentDate` to `date`, divided by
 // seven and rounded half to even in the weekly mode, and 0 for a date in the past.
 int slotOfDate(dbaccess::Date currentDate, dbaccess::Date date, int calendarMode);
+
+// The slot whose days contain `date` (from its start up to the day before its end):
+// slot 0 for a date before the strip, nothing for a date after its last slot. An empty
+// first week (a Monday working date in the weekly strip) contains no day.
+std::optional<int> slotContaining(const CalendarDays &days, dbaccess::Date date);
 
 } // namespace engine

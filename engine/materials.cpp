@@ -65,6 +65,11 @@ bool entryBefore(const MaterialNeed &a, const MaterialNeed &b)
 
 } // namespace
 
+Decimal neededQuantity(Decimal lineQuantity, Decimal perBatch, Decimal billQuantity)
+{
+    return lineQuantity * perBatch / billQuantity;
+}
+
 std::vector<MaterialNeed> explodeBills(const std::vector<PlannedLine> &lines,
                                        const std::vector<BillLine> &billLines)
 {
@@ -72,7 +77,6 @@ std::vector<MaterialNeed> explodeBills(const std::vector<PlannedLine> &lines,
     for (const BillLine &line : billLines)
         linesOfBill[line.billId].push_back(&line);
 
-    const Decimal one = Decimal::fromInt(1);
     std::vector<MaterialNeed> needs;
     std::unordered_map<NeedKey, std::size_t, NeedKeyHash> needIndex;
     for (const PlannedLine &line : lines) {
@@ -80,9 +84,8 @@ std::vector<MaterialNeed> explodeBills(const std::vector<PlannedLine> &lines,
         if (components == linesOfBill.end())
             continue;
         for (const BillLine *component : components->second) {
-            const Decimal perBatch = line.quantity * component->quantity;
             const Decimal quantity =
-                line.billQuantity == one ? perBatch : perBatch / line.billQuantity;
+                neededQuantity(line.quantity, component->quantity, line.billQuantity);
             const NeedKey key{component->componentId, line.plannedStart.dayNumber()};
             const auto [it, added] = needIndex.try_emplace(key, needs.size());
             if (added)

@@ -46,6 +46,11 @@ struct MaterialRow
     std::string pendingPurchase; // lblRowCust: "[po pending qty: n]" or empty
 };
 
+// Quantity of a component needed for a line: the line's quantity in the bill's unit ×
+// the component's quantity per batch ÷ the batch the bill makes (> 0).
+dbaccess::Decimal neededQuantity(dbaccess::Decimal lineQuantity, dbaccess::Decimal perBatch,
+                                 dbaccess::Decimal billQuantity);
+
 // Explodes every planned line through its bill, at the line's planned start:
 // need = line quantity × component quantity ÷ bill quantity. Needs of one component on
 // one date add up; they come out in the order their component and date were first met.

@@ -2,10 +2,6 @@
 
 #include <QMouseEvent>
 
-namespace {
-
-// Line breaks of a stored text as blanks: a CR LF pair, a lone CR or a lone LF each
-// become one blank.
 QString onOneLine(const QString &text)
 {
     QString line = text;
@@ -16,8 +12,6 @@ QString onOneLine(const QString &text)
     line.replace(QChar::ParagraphSeparator, QLatin1Char(' '));
     return line;
 }
-
-} // namespace
 
 Control::Control(QWidget *parent, const QString &name) : QLabel(parent)
 {

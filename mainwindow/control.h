@@ -5,6 +5,10 @@
 
 #include <functional>
 
+// A stored text with its line breaks as blanks: a CR LF pair, a lone CR or LF, a line or
+// paragraph separator each become one blank.
+QString onOneLine(const QString &text);
+
 // A label or picture of the main window, as the window's controls are: it carries a
 // Tag text and passes pointer presses and moves on with the position in fine units
 // (1/15 pixel) from its own corner (a quick second press, delivered as a double click,

@@ -5,6 +5,8 @@
 #include "mainwindow/layout.h"
 #include "mainwindow/route_types_panel.h"
 #include "mainwindow/work_centre_editor.h"
+#include "mainwindow/order_detail_panel.h"
+#include "mainwindow/search_list.h"
 #include "pictures/picture_store.h"
 #include "platform/fonts.h"
 
@@ -251,7 +253,9 @@ void FrmMain::createPanels()
     pnlMenu[2] = routeTypes->pnlMenu;
     lblTitle[10] = routeTypes->lblTitle;
     lblRoutePath = routeTypes->lblRoutePath;
-    pnlMenu[3] = panel(indexed("pnlMenu", 3), layout::searchList, Panel::Search);
+    m_searchList = new SearchList(*this, txtSearch);
+    pnlMenu[3] = m_searchList->pnlMenu3;
+    lblSearchList = m_searchList->lblSearchList;
     pnlMenu[5] = panel(indexed("pnlMenu", 5), layout::moveTo, Panel::MoveTo);
     pnlMenu[4] = makeControl(pnlMenu[1], indexed("pnlMenu", 4), layout::editorFields);
     pnlMenu[4]->setPicture(pictures.panel(Panel::EditorFields));
@@ -261,7 +265,14 @@ void FrmMain::createPanels()
         };
     }
     pnlRawmat = panel(QStringLiteral("pnlRawmat"), layout::materialsHeader, Panel::Materials);
-    imgJobPanel = panel(QStringLiteral("imgJobPanel"), layout::orderDetail, Panel::OrderDetail);
+    m_orderDetail = new OrderDetailPanel(*this);
+    imgJobPanel = m_orderDetail->imgJobPanel;
+    lblTitle[1] = m_orderDetail->lblTitle1;
+    lblTitle[2] = m_orderDetail->lblTitle2;
+    lblTitle[17] = m_orderDetail->lblTitle17;
+    lblComponent = m_orderDetail->lblComponent;
+    lblBomQty = m_orderDetail->lblBomQty;
+    lblBomUom = m_orderDetail->lblBomUom;
     pnlDispatchCover =
         panel(QStringLiteral("pnlDispatchCover"), layout::dispatchCover, Panel::DispatchCover);
 
@@ -275,40 +286,6 @@ void FrmMain::createPanels()
         lblMovePath[e]->setBackground(layout::panelEntryBackground);
         lblMovePath[e]->setCursor(Qt::PointingHandCursor);
         lblMovePath[e]->showOnOneLine();
-    }
-
-    for (int i = 0; i < layout::searchEntryCount; ++i) {
-        lblSearchList[i] = makeControl(pnlMenu[3], indexed("lblSearchList", i),
-                                       layout::searchEntry.translated(0, layout::searchEntryStep * i));
-        lblSearchList[i]->setFont(uiFont(9.75, Face::Semilight));
-        lblSearchList[i]->setForeground(QColor(64, 64, 64));
-        lblSearchList[i]->setBackground(Qt::white);
-        lblSearchList[i]->setCursor(Qt::PointingHandCursor);
-        lblSearchList[i]->showOnOneLine();
-    }
-
-    lblTitle[1] = makeControl(imgJobPanel, indexed("lblTitle", 1), QRect(72, 42, 513, 50));
-    lblTitle[1]->setFont(uiFont(24, Face::Semilight));
-    lblTitle[1]->setCaption(QStringLiteral("Acoustic"));
-    lblTitle[1]->showOnOneLine();
-    lblTitle[2] = makeControl(imgJobPanel, indexed("lblTitle", 2), QRect(128, 92, 41, 15));
-    lblTitle[2]->setFont(uiFont(9, Face::Semibold, true));
-    lblTitle[2]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblTitle[2]->setForeground(QColor(0, 128, 0));
-    lblTitle[2]->setCaption(QStringLiteral("0"));
-    lblTitle[17] = makeControl(imgJobPanel, indexed("lblTitle", 17), QRect(175, 92, 41, 15));
-    lblTitle[17]->setFont(uiFont(9, Face::Semibold, true));
-    lblTitle[17]->setForeground(QColor(128, 128, 128));
-    lblTitle[17]->setCaption(QStringLiteral("Units"));
-    for (int r = 0; r < layout::billLineCount; ++r) {
-        const int top = 227 + int(40.7 * r);
-        lblComponent[r] = makeControl(imgJobPanel, indexed("lblComponent", r), QRect(41, top, 245, 15));
-        lblComponent[r]->setFont(uiFont(9, Face::Regular, true));
-        lblBomQty[r] = makeControl(imgJobPanel, indexed("lblBomQty", r), QRect(282, top, 41, 15));
-        lblBomQty[r]->setFont(uiFont(9, Face::Semibold, true));
-        lblBomQty[r]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        lblBomUom[r] = makeControl(imgJobPanel, indexed("lblBomUom", r), QRect(345, top, 129, 15));
-        lblBomUom[r]->setForeground(QColor(64, 64, 64));
     }
 }
 

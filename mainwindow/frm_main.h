@@ -14,6 +14,8 @@
 class FloorCanvas;
 class RouteTypesPanel;
 class WorkCentreEditor;
+class OrderDetailPanel;
+class SearchList;
 struct FloorPlanScene;
 
 // The main window: the floor plan with the calendar strip, the job list, the capacity
@@ -94,6 +96,8 @@ public:
     void setIconHighlighted(int slotIndex, bool highlighted);
     FloorCanvas *canvas() const { return picCanvas; }
     WorkCentreEditor &workCentreEditor() { return *m_workCentreEditor; }
+    OrderDetailPanel *orderDetail() const { return m_orderDetail; }
+    SearchList *searchList() const { return m_searchList; }
     Global &global() { return g; }
 
     // Controls, by the names the program documents them by.
@@ -168,4 +172,6 @@ private:
     int moveHover = 0; // move-to entry last highlighted; after a move the target slot
     std::vector<bool> m_iconFocused; // per slot: the icon holder shows the highlighted picture
     std::unique_ptr<WorkCentreEditor> m_workCentreEditor;
+    OrderDetailPanel *m_orderDetail = nullptr; // imgJobPanel; owned as a child of the window
+    SearchList *m_searchList = nullptr;        // pnlMenu(3) and txtSearch's handlers
 };

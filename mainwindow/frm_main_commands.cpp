@@ -74,7 +74,9 @@ void FrmMain::logoHover()
     g.selectedWc = engine::views::pending;
     RedrawFloorPlan();
     try {
-        engine::AutoSchedule(*g.database, g.companyId, g.currentDate);
+        // Lines planned now are searchable at once.
+        if (engine::AutoSchedule(*g.database, g.companyId, g.currentDate).linesPlanned > 0)
+            LoadSearchList();
     } catch (...) {
         // The pending list is shown all the same, so no queue stays on screen under it.
         RefreshJobList(true);
@@ -103,6 +105,7 @@ void FrmMain::removeOrMoveTickedJobs(QPointF at)
     g.selectedLineId = 0;
     RefreshJobList(true);
     RedrawFloorPlan();
+    LoadSearchList(); // a line without live jobs is no longer found
 }
 
 void FrmMain::showDispatch()

@@ -9,6 +9,7 @@
 #include "mainwindow/month_names.h"
 #include "mainwindow/qt_colour.h"
 #include "mainwindow/work_centre_editor.h"
+#include "mainwindow/search_list.h"
 #include "pictures/picture_store.h"
 
 namespace {
@@ -200,5 +201,5 @@ void FrmMain::windowPress(QPointF at)
 
 void FrmMain::LoadSearchList()
 {
-    g.searchTable = data::readSearchEntries(g.database->rsMain, g.companyId);
+    m_searchList->setEntries(data::readSearchEntries(g.database->rsMain, g.companyId));
 }

@@ -9,6 +9,7 @@
 #include "engine/job_list.h"
 #include "mainwindow/layout.h"
 #include "mainwindow/month_names.h"
+#include "mainwindow/order_detail_panel.h"
 #include "pictures/picture_store.h"
 
 #include <QLineEdit>
@@ -32,10 +33,13 @@ int statusShownBy(int picture)
 void FrmMain::connectRowEvents()
 {
     for (int r = 0; r < layout::rowCount; ++r) {
-        for (Control *cell : {lblRowSO[r], lblRowDue[r], lblRowQty[r], lblRowCust[r], lblRowDesc[r]})
+        for (Control *cell : {lblRowSO[r], lblRowDue[r], lblRowQty[r], lblRowCust[r]})
             cell->onPress = [this, r](Qt::MouseButton, QPointF) {
                 guarded([&] { SelectJobRow(r); });
             };
+        lblRowDesc[r]->onPress = [this, r](Qt::MouseButton, QPointF) {
+            guarded([&] { m_orderDetail->pressDescription(r); });
+        };
         lblRowHrs[r]->onPress = [this, r](Qt::MouseButton, QPointF) {
             guarded([&] { openRunHoursBox(r); });
         };

@@ -45,6 +45,7 @@ struct Global
     // Per active route type, its steps (work-centre slots).
     std::vector<std::vector<int>> routeStepTable;
     std::vector<data::SearchEntry> searchTable;
+    std::vector<std::string> searchKeys; // per entry, the text the search matches
 
     int loadedWorkCentres() const { return int(wcTable.size()); }
     bool isSlot(int value) const { return value >= 1 && value <= loadedWorkCentres(); }

@@ -19,7 +19,8 @@ inline constexpr QRect searchList{1094, 87, 404, 425};       // pnlMenu(3)
 inline constexpr QRect editorFields{178, 385, 216, 70};      // pnlMenu(4), in the editor
 inline constexpr QRect moveTo{1637, 102, 268, 548};          // pnlMenu(5)
 inline constexpr QRect materialsHeader{1071, 99, 846, 38};   // pnlRawmat
-inline constexpr QRect orderDetail{1326, 540, 594, 470};     // imgJobPanel
+// imgJobPanel: against the window's lower right corner, so that it is seen whole.
+inline constexpr QRect orderDetail{1320, 539, 594, 470};
 inline constexpr QRect dispatchCover{1308, 105, 135, 217};   // pnlDispatchCover
 inline constexpr QRect capacityPanel{1057, 725, 850, 256};   // pnlGantt
 
@@ -117,7 +118,19 @@ inline constexpr int routeEntryCount = 15;
 inline constexpr int moveEntryCount = 20;
 inline constexpr QColor panelEntryBackground{243, 243, 250};
 
-// Order detail panel.
+inline constexpr QColor searchEntryHover{235, 235, 235};
+
+// Order detail panel (imgJobPanel), in pixels of the panel. The quantity of a bill line
+// ends where the artwork's "Qty" heading ends and has room for long decimals; the
+// reference code gives up the room it takes.
 inline constexpr int billLineCount = 6;
+inline constexpr QRect detailTitle{72, 42, 513, 50};           // lblTitle(1)
+inline constexpr QRect detailStock{116, 92, 53, 15};           // lblTitle(2)
+inline constexpr QRect detailStockUnit{175, 92, 108, 15};      // lblTitle(17)
+inline constexpr QRect detailComponentCount{330, 160, 240, 15}; // beside "BILL OF MATERIALS"
+inline constexpr QRect billComponent{41, 227, 187, 15};        // lblComponent(0)
+inline constexpr QRect billQuantity{232, 227, 91, 15};         // lblBomQty(0)
+inline constexpr QRect billUnit{345, 227, 129, 15};            // lblBomUom(0)
+inline constexpr int billLineStepFine = 610;                   // 40⅔ pixels
 
 } // namespace layout

@@ -92,6 +92,25 @@ TEST_F(RecordSetTest, EmptyResultsAndStatementsWithoutRows)
     EXPECT_FALSE(rs.isOpen()) << "a failed open leaves the set closed";
 }
 
+TEST_F(RecordSetTest, QueriesTakeBoundTextAsItIs)
+{
+    auto &rs = db().rsMain;
+    // A quote, a mark and a comment dash are text, never SQL.
+    rs.open("select label,cast(? as text) as given from sample where label=cast(? as text) or "
+            "label=cast(? as text)",
+            {"x' or '1'='1", "Erste Zeile", "-- ?"});
+    ASSERT_EQ(rs.recordCount(), 1u);
+    rs.moveFirst();
+    EXPECT_EQ(rs.field("label").toText(), "Erste Zeile");
+    EXPECT_EQ(rs.field("given").toText(), "x' or '1'='1");
+    rs.close();
+    // The set serves the next query as usual.
+    rs.open("select count(*) from sample");
+    rs.moveFirst();
+    EXPECT_EQ(rs.field(0).toInt(), 2);
+    rs.close();
+}
+
 TEST_F(RecordSetTest, UpdatableSetWritesTypedTextExactly)
 {
     const std::string typed = "O'Brien \\ 50% ; DROP TABLE sample; -- Größe ÄÖÜ æøå ☺ 𝄞";

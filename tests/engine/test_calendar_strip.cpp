@@ -77,4 +77,35 @@ TEST(CalendarStrip, DateJumpsLandOnDaysOrRoundedWeeks)
             << c.daysAhead << " days ahead, mode " << c.mode;
 }
 
+TEST(CalendarStrip, ASearchJumpLandsOnTheSlotThatHoldsTheDate)
+{
+    struct Case
+    {
+        const char *name;
+        Date today;
+        int mode;
+        int daysAhead;
+        std::optional<int> slot;
+    };
+    const Case cases[] = {
+        {"daily: the day itself", friday, engine::Daily, 3, 3},
+        {"daily: today", friday, engine::Daily, 0, 0},
+        {"daily: a past start lands on the first slot", friday, engine::Daily, -5, 0},
+        {"daily: the last slot", friday, engine::Daily, 22, 22},
+        {"daily: beyond the strip lands nowhere", friday, engine::Daily, 30, std::nullopt},
+        {"weekly from a Friday: the weekend is in the short first week", friday, engine::Weekly, 2, 0},
+        {"weekly from a Friday: 3 days ahead is the next Monday's week", friday, engine::Weekly, 3, 1},
+        {"weekly from a Friday: 10 days ahead is the week of the 21st", friday, engine::Weekly, 10, 2},
+        {"weekly from a Friday: 9 days ahead is the Sunday ending the first full week", friday,
+         engine::Weekly, 9, 1},
+        {"weekly from a Monday: today is in the first full week", monday, engine::Weekly, 0, 1},
+        {"weekly from a Monday: a past start lands on the first slot", monday, engine::Weekly, -1, 0},
+        {"weekly: beyond the last week lands nowhere", friday, engine::Weekly, 3 + 7 * 22, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        const CalendarDays days = FillCalendarStrip(c.today, c.mode);
+        EXPECT_EQ(engine::slotContaining(days, c.today.addDays(c.daysAhead)), c.slot) << c.name;
+    }
+}
+
 } // namespace

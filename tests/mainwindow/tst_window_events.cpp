@@ -14,13 +14,12 @@ using dbaccess::Date;
 using testsupport::clickAtWindow;
 using testsupport::iconCentre;
 using testsupport::inWindow;
+using testsupport::middleOf;
 using testsupport::moveInWindow;
 
 namespace {
 
 const Date friday = testsupport::WindowTest::workingDate();
-
-QPoint middleOf(const QWidget *control) { return inWindow(control, control->rect().center()); }
 
 } // namespace
 

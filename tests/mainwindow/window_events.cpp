@@ -26,4 +26,6 @@ QPoint inWindow(const QWidget *control, QPoint at)
     return control->mapTo(control->window(), at);
 }
 
+QPoint middleOf(const QWidget *control) { return inWindow(control, control->rect().center()); }
+
 } // namespace testsupport

@@ -16,5 +16,7 @@ void moveInWindow(QWidget *window, QPoint at);
 
 // The window place of a point given in a control's own pixels.
 QPoint inWindow(const QWidget *control, QPoint at);
+// The window place of a control's middle.
+QPoint middleOf(const QWidget *control);
 
 } // namespace testsupport
