@@ -17,15 +17,30 @@ void Connection::open(const std::string &connectionString)
     const SQLHENV env = odbc::environment();
     odbc::check(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc), SQL_HANDLE_ENV, env,
                 "could not prepare a database connection");
+    // A server that does not answer fails the connection after a while instead of
+    // holding the window for the system's own time-out.
+    SQLSetConnectAttrW(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(loginTimeoutSeconds),
+                       0);
     auto wide = odbc::toWide(connectionString);
     const SQLRETURN rc = SQLDriverConnectW(dbc, nullptr, wide.data(), SQLSMALLINT(wide.size()),
                                            nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(rc)) {
-        std::string detail = odbc::diagnostics(SQL_HANDLE_DBC, dbc);
+        const odbc::Diagnostics detail = odbc::diagnostics(SQL_HANDLE_DBC, dbc);
         SQLFreeHandle(SQL_HANDLE_DBC, dbc);
-        throw Error(detail.empty() ? "the database connection could not be opened" : detail);
+        throw Error(detail.message.empty() ? "the database connection could not be opened"
+                                           : detail.message,
+                    detail.sqlState);
     }
     m_dbc = dbc;
+}
+
+bool Connection::isDead() const
+{
+    if (!m_dbc)
+        return true;
+    SQLUINTEGER dead = SQL_CD_FALSE;
+    const SQLRETURN rc = SQLGetConnectAttrW(m_dbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr);
+    return SQL_SUCCEEDED(rc) && dead == SQL_CD_TRUE;
 }
 
 bool Connection::isOpen() const { return m_dbc != nullptr; }

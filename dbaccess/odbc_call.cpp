@@ -17,9 +17,10 @@ SQLHENV environment()
     return env;
 }
 
-std::string diagnostics(SQLSMALLINT handleType, SQLHANDLE handle)
+Diagnostics diagnostics(SQLSMALLINT handleType, SQLHANDLE handle)
 {
     std::string message;
+    std::string firstState;
     for (SQLSMALLINT record = 1;; ++record) {
         SQLWCHAR state[6] = {};
         SQLWCHAR text[2048] = {};
@@ -29,6 +30,8 @@ std::string diagnostics(SQLSMALLINT handleType, SQLHANDLE handle)
                                             SQLSMALLINT(sizeof text / sizeof text[0]), &length);
         if (!SQL_SUCCEEDED(rc))
             break;
+        if (record == 1)
+            firstState = toUtf8(state, 5);
         if (!message.empty())
             message += "\n";
         std::size_t n = 0;
@@ -36,15 +39,15 @@ std::string diagnostics(SQLSMALLINT handleType, SQLHANDLE handle)
             ++n;
         message += toUtf8(text, n);
     }
-    return message;
+    return {message, firstState};
 }
 
 void check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const std::string &what)
 {
     if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA)
         return;
-    const std::string detail = diagnostics(handleType, handle);
-    throw Error(detail.empty() ? what : what + ": " + detail);
+    const Diagnostics detail = diagnostics(handleType, handle);
+    throw Error(detail.message.empty() ? what : what + ": " + detail.message, detail.sqlState);
 }
 
 Statement::Statement(SQLHDBC dbc)

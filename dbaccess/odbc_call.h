@@ -12,8 +12,14 @@ namespace dbaccess::odbc {
 // The process-wide environment handle, made on first use.
 SQLHENV environment();
 
-// The diagnostic records of a handle, joined into one message.
-std::string diagnostics(SQLSMALLINT handleType, SQLHANDLE handle);
+// The diagnostic records of a handle, joined into one message, and the state of the
+// first of them.
+struct Diagnostics
+{
+    std::string message;
+    std::string sqlState;
+};
+Diagnostics diagnostics(SQLSMALLINT handleType, SQLHANDLE handle);
 
 // Throws dbaccess::Error with `what` and the handle's diagnostics unless `rc` succeeded.
 void check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const std::string &what);

@@ -6,6 +6,13 @@
 
 namespace dbaccess {
 
+void Database::reconnect()
+{
+    for (RecordSet *rs : {&rsMain, &rsAux, &rsEdit})
+        rs->close();
+    connection.open(connectionString(settings));
+}
+
 StartupOutcome connectAtStartup(const std::filesystem::path &programFolder, Database &database)
 {
     StartupOutcome outcome;

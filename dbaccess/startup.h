@@ -19,6 +19,10 @@ struct Database
     RecordSet rsMain{connection};
     RecordSet rsAux{connection};
     RecordSet rsEdit{connection, RecordSet::Access::Updatable};
+
+    // Opens the connection again with the settings it was opened with, after the
+    // server restarted or ended the session. Throws dbaccess::Error when it cannot.
+    void reconnect();
 };
 
 // What the start of the program found before any window is shown.

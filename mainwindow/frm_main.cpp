@@ -25,6 +25,27 @@ QRect rowPlace(const QRect &row0, int row)
     return row0.translated(0, layout::rowStep * row);
 }
 
+// What a command does, for a message that says it was not done.
+QString commandName(int index)
+{
+    switch (index) {
+    case 3: return QStringLiteral("opening the work-centre editor");
+    case 4: return QStringLiteral("moving or removing the ticked jobs");
+    case 5: return QStringLiteral("showing the dispatch list");
+    case 6: return QStringLiteral("showing the production list");
+    case 7: return QStringLiteral("saving the work centre");
+    case 8: return QStringLiteral("listing the materials to buy");
+    case 10: return QStringLiteral("adding a work centre");
+    case 12: return QStringLiteral("assigning the route type");
+    case 13: return QStringLiteral("starting a new route type");
+    case 14: return QStringLiteral("showing the load forecast");
+    case 16: return QStringLiteral("opening the route types");
+    case 17: return QStringLiteral("editing the route type");
+    case 18: return QStringLiteral("saving the run hours and comment");
+    default: return QString();
+    }
+}
+
 } // namespace
 
 FrmMain::FrmMain(Global &global, QWidget *parent) : QWidget(parent), g(global)
@@ -45,9 +66,12 @@ FrmMain::FrmMain(Global &global, QWidget *parent) : QWidget(parent), g(global)
     createButtons();
     connectRowEvents();
     m_workCentreEditor = std::make_unique<WorkCentreEditor>(*this, pnlMenu[1], pnlMenu[4]);
+    m_connectionWatch.database = g.database;
+    m_connectionWatch.showAfresh = [this] { showAfterReconnect(); };
+    watchConnection(&m_connectionWatch);
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() { watchConnection(nullptr); }
 
 Control *FrmMain::makeControl(QWidget *parent, const QString &name, const QRect &place)
 {
@@ -77,7 +101,10 @@ Control *FrmMain::makeButton(int index, QWidget *parent, QPoint at, const QStrin
     return button;
 }
 
-void FrmMain::guarded(const std::function<void()> &work) { runGuarded(this, work); }
+void FrmMain::guarded(const std::function<void()> &work, const QString &action)
+{
+    runGuarded(this, work, action);
+}
 
 void FrmMain::createCanvas()
 {
@@ -85,13 +112,15 @@ void FrmMain::createCanvas()
     picCanvas->setGeometry(layout::canvas);
     picCanvas->layer() = PictureStore::instance().floorPlan();
     picCanvas->onPress = [this](Qt::MouseButton b, QPointF at) {
-        guarded([&] { canvasPress(b, at); });
+        guarded([&] { canvasPress(b, at); }, QStringLiteral("the press on the floor plan"));
     };
     picCanvas->onMove = [this](Qt::MouseButtons b, QPointF at) {
-        guarded([&] { canvasMove(b, at); });
+        guarded([&] { canvasMove(b, at); },
+                QStringLiteral("showing the work centre under the pointer"));
     };
     picCanvas->onRelease = [this](Qt::MouseButton b, QPointF at) {
-        guarded([&] { canvasRelease(b, at); });
+        guarded([&] { canvasRelease(b, at); },
+                QStringLiteral("storing the work centre's place"));
     };
 
     lblTitle[8] = makeControl(picCanvas, indexed("lblTitle", 8), layout::viewedWorkCentre);
@@ -110,7 +139,7 @@ void FrmMain::createCalendarStrip()
         imgDayBlock[i]->setAccessibleName(QStringLiteral("calendar slot %1").arg(i));
         imgDayBlock[i]->setCursor(Qt::PointingHandCursor);
         imgDayBlock[i]->onMove = [this, i](Qt::MouseButtons, QPointF) {
-            guarded([&] { chooseDaySlot(i); });
+            guarded([&] { chooseDaySlot(i); }, QStringLiteral("choosing the calendar day"));
         };
         imgDayBlock[i]->onPress = [this](Qt::MouseButton, QPointF) {
             guarded([&] { toggleDayLock(); });
@@ -121,7 +150,7 @@ void FrmMain::createCalendarStrip()
                                      QRect(caption, layout::slotCaptionSize));
         lblCalBlock[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         lblCalBlock[i]->onMove = [this, i](Qt::MouseButtons, QPointF) {
-            guarded([&] { chooseDaySlot(i); });
+            guarded([&] { chooseDaySlot(i); }, QStringLiteral("choosing the calendar day"));
         };
 
         const QPoint capacity = i == 0 ? QPoint(428, 690) : at + QPoint(8, -15);
@@ -150,7 +179,8 @@ void FrmMain::createCalendarStrip()
         lblTitle[index]->setBackground(index == 6 ? QColor(235, 235, 235) : QColor(255, 255, 255));
         lblTitle[index]->setCursor(Qt::PointingHandCursor);
         lblTitle[index]->onPress = [this, index](Qt::MouseButton, QPointF) {
-            guarded([&] { chooseCalendarMode(index); });
+            guarded([&] { chooseCalendarMode(index); },
+                    QStringLiteral("switching between days and weeks"));
         };
         lblTitle[index]->onMove = [this, index](Qt::MouseButtons, QPointF) {
             hoverCalendarMode(index);
@@ -325,7 +355,8 @@ void FrmMain::createButtons()
     const auto &pictures = PictureStore::instance();
     Control *logo = makeButton(0, picCanvas, QPoint(58, 2), QStringLiteral("sales order intake"));
     logo->setPicture(pictures.menuLogo(0), 0);
-    logo->onMove = [this](Qt::MouseButtons, QPointF) { guarded([&] { logoHover(); }); };
+    logo->onMove = [this](Qt::MouseButtons, QPointF) { guarded([&] { logoHover(); },
+                QStringLiteral("the planning run and the list of pending sales orders")); };
     makeButton(3, picCanvas, QPoint(9, 79), QStringLiteral("work centre editor"));
     makeButton(16, picCanvas, QPoint(9, 124), QStringLiteral("route types"));
     makeButton(8, picCanvas, QPoint(3, 774), QStringLiteral("materials purchase requirements"));
@@ -344,7 +375,7 @@ void FrmMain::createButtons()
     // The route-types panel made its own buttons (12, 13, 17).
     for (auto [index, button] : btnMenu) {
         button->onPress = [this, index = index](Qt::MouseButton, QPointF at) {
-            guarded([&] { pressMenu(index, at); });
+            guarded([&] { pressMenu(index, at); }, commandName(index));
         };
     }
 }
@@ -357,7 +388,8 @@ void FrmMain::paintEvent(QPaintEvent *)
 
 void FrmMain::mousePressEvent(QMouseEvent *event)
 {
-    guarded([&] { windowPress(event->position()); });
+    guarded([&] { windowPress(event->position()); },
+            QStringLiteral("the press beside the job list"));
 }
 
 bool FrmMain::productionListMode() const { return !imgStatus[0]->isHidden(); }

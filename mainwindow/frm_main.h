@@ -2,6 +2,7 @@
 
 #include "mainwindow/control.h"
 #include "mainwindow/global.h"
+#include "mainwindow/guard.h"
 
 #include <QLineEdit>
 #include <QWidget>
@@ -165,13 +166,17 @@ private:
     void loadEditBoxes(int row);
     void setUpViewTitles();
     void copyIconPicture(int slotIndex);
-    void guarded(const std::function<void()> &work);
+    void guarded(const std::function<void()> &work, const QString &action = QString());
+    // Shows everything afresh once the connection to the database is back; what is typed
+    // in an open edit box stays there, beside its job.
+    void showAfterReconnect();
 
     Global &g;
     int arrowRow = 0;  // row at which the reorder arrows were last placed
     int moveHover = 0; // move-to entry last highlighted; after a move the target slot
     std::vector<bool> m_iconFocused; // per slot: the icon holder shows the highlighted picture
     std::unique_ptr<WorkCentreEditor> m_workCentreEditor;
+    ConnectionWatch m_connectionWatch;
     OrderDetailPanel *m_orderDetail = nullptr; // imgJobPanel; owned as a child of the window
     SearchList *m_searchList = nullptr;        // pnlMenu(3) and txtSearch's handlers
 };

@@ -203,3 +203,27 @@ void FrmMain::LoadSearchList()
 {
     m_searchList->setEntries(data::readSearchEntries(g.database->rsMain, g.companyId));
 }
+
+void FrmMain::showAfterReconnect()
+{
+    const bool hoursShown = !txtRunHrs->isHidden();
+    const bool commentShown = !txtComment->isHidden();
+    const bool saveShown = !btnMenu[18]->isHidden();
+    RefreshJobList(true);
+    RedrawFloorPlan();
+    LoadSearchList();
+    // The boxes keep what was typed in them: they stand again beside their job.
+    for (int r = 0; r < layout::rowCount && editedJobId > 0; ++r) {
+        if (lblRowHrs[r]->tag.toLongLong() != editedJobId)
+            continue;
+        const int boxTop = lblRowHrs[r]->y() - 4;
+        txtRunHrs->move(txtRunHrs->x(), boxTop);
+        txtComment->move(txtComment->x(), boxTop);
+        btnMenu[18]->move(btnMenu[18]->x(), boxTop);
+        txtRunHrs->setVisible(hoursShown);
+        txtComment->setVisible(commentShown);
+        btnMenu[18]->setVisible(saveShown);
+        g.selectedRow = r;
+        break;
+    }
+}

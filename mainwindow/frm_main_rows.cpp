@@ -35,16 +35,17 @@ void FrmMain::connectRowEvents()
     for (int r = 0; r < layout::rowCount; ++r) {
         for (Control *cell : {lblRowSO[r], lblRowDue[r], lblRowQty[r], lblRowCust[r]})
             cell->onPress = [this, r](Qt::MouseButton, QPointF) {
-                guarded([&] { SelectJobRow(r); });
+                guarded([&] { SelectJobRow(r); }, QStringLiteral("selecting the row"));
             };
         lblRowDesc[r]->onPress = [this, r](Qt::MouseButton, QPointF) {
-            guarded([&] { m_orderDetail->pressDescription(r); });
+            guarded([&] { m_orderDetail->pressDescription(r); },
+                    QStringLiteral("opening the order's details"));
         };
         lblRowHrs[r]->onPress = [this, r](Qt::MouseButton, QPointF) {
-            guarded([&] { openRunHoursBox(r); });
+            guarded([&] { openRunHoursBox(r); }, QStringLiteral("opening the run hours"));
         };
         lblRowNote[r]->onPress = [this, r](Qt::MouseButton, QPointF) {
-            guarded([&] { openCommentBox(r); });
+            guarded([&] { openCommentBox(r); }, QStringLiteral("opening the comment"));
         };
         imgRowCheck[r]->onPress = [this, r](Qt::MouseButton, QPointF) {
             imgRowCheck[r]->hide();
@@ -52,19 +53,20 @@ void FrmMain::connectRowEvents()
             btnMenu[18]->hide();
         };
         imgStatus[r]->onPress = [this, r](Qt::MouseButton, QPointF) {
-            guarded([&] { nextStatus(r); });
+            guarded([&] { nextStatus(r); }, QStringLiteral("changing the job's status"));
         };
         lblRowSeq[r]->onMove = [this, r](Qt::MouseButtons, QPointF) { placeReorderArrows(r); };
         lblRowDesc[r]->onMove = [this](Qt::MouseButtons, QPointF) { imgAlert[2]->hide(); };
         lblRowHrs[r]->onMove = [this](Qt::MouseButtons, QPointF) { imgAlert[2]->hide(); };
     }
     imgAlert[2]->onPress = [this](Qt::MouseButton, QPointF fine) {
-        guarded([&] { reorder(fine.y() / Control::fineUnitsPerPixel > 8); });
+        guarded([&] { reorder(fine.y() / Control::fineUnitsPerPixel > 8); },
+                QStringLiteral("moving the job in the queue"));
     };
     for (int e = 0; e < layout::moveEntryCount; ++e) {
         lblMovePath[e]->onMove = [this, e](Qt::MouseButtons, QPointF) { highlightMoveEntry(e); };
         lblMovePath[e]->onPress = [this, e](Qt::MouseButton, QPointF) {
-            guarded([&] { moveTickedJobs(e); });
+            guarded([&] { moveTickedJobs(e); }, QStringLiteral("moving the ticked jobs"));
         };
     }
     for (auto [box, tag] : {std::pair{txtRunHrs, &txtRunHrsTag}, std::pair{txtComment, &txtCommentTag}}) {
@@ -73,7 +75,10 @@ void FrmMain::connectRowEvents()
                 btnMenu[18]->setVisible(box->text() != *tag);
         });
         connect(box, &QLineEdit::returnPressed, this,
-                [this] { guarded([&] { pressMenu(18, QPointF(15, 15)); }); });
+                [this] {
+                    guarded([&] { pressMenu(18, QPointF(15, 15)); },
+                            QStringLiteral("saving the run hours and comment"));
+                });
     }
 }
 

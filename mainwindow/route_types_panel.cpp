@@ -36,10 +36,10 @@ RouteTypesPanel::RouteTypesPanel(FrmMain &window, Global &global) : w(window), g
         entry->setCursor(Qt::PointingHandCursor);
         entry->showOnOneLine();
         entry->onMove = [this, i](Qt::MouseButtons, QPointF) {
-            w.guarded([&] { PreviewRouteType(i); });
+            w.guarded([&] { PreviewRouteType(i); }, QStringLiteral("showing the route type"));
         };
         entry->onPress = [this, i](Qt::MouseButton, QPointF) {
-            w.guarded([&] { chooseEntry(i); });
+            w.guarded([&] { chooseEntry(i); }, QStringLiteral("choosing the route type"));
         };
         lblRoutePath[std::size_t(i)] = entry;
     }

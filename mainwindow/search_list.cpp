@@ -41,7 +41,7 @@ SearchList::SearchList(FrmMain &window, QLineEdit *txtSearch)
         entry->showOnOneLine();
         entry->onMove = [this, i](Qt::MouseButtons, QPointF) { highlight(i); };
         entry->onPress = [this, i](Qt::MouseButton, QPointF) {
-            runGuarded(&m_window, [&] { jump(i); });
+            runGuarded(&m_window, [&] { jump(i); }, QStringLiteral("going to the order"));
         };
         lblSearchList[std::size_t(i)] = entry;
     }

@@ -64,9 +64,9 @@ FrmRoutePath::FrmRoutePath(RoutePathHost &host, dbaccess::Database &database, QW
     createNameAndButtons();
 }
 
-void FrmRoutePath::guarded(const std::function<void()> &work)
+void FrmRoutePath::guarded(const std::function<void()> &work, const QString &action)
 {
-    runGuarded(this, work);
+    runGuarded(this, work, action);
 }
 
 void FrmRoutePath::createTitles()
@@ -161,14 +161,14 @@ void FrmRoutePath::createNameAndButtons()
     btnApply->setPicture(pictures.button(12));
     btnApply->setAccessibleName(QStringLiteral("apply route type"));
     btnApply->setCursor(Qt::PointingHandCursor);
-    btnApply->onPress = [this](Qt::MouseButton, QPointF) { guarded([&] { apply(); }); };
+    btnApply->onPress = [this](Qt::MouseButton, QPointF) { guarded([&] { apply(); }, QStringLiteral("changing the route type")); };
     // Create stands in front of Apply; Apply is reached while Create is hidden.
     btnCreate = new Control(this, QStringLiteral("btnCreate"));
     btnCreate->setGeometry(QRect(lay::storeButton, PictureStore::createButtonSize));
     btnCreate->setPicture(pictures.createButton());
     btnCreate->setAccessibleName(QStringLiteral("create route type"));
     btnCreate->setCursor(Qt::PointingHandCursor);
-    btnCreate->onPress = [this](Qt::MouseButton, QPointF) { guarded([&] { create(); }); };
+    btnCreate->onPress = [this](Qt::MouseButton, QPointF) { guarded([&] { create(); }, QStringLiteral("creating the route type")); };
     btnCreate->raise();
 }
 

@@ -80,7 +80,7 @@ private:
     // The sequence boxes read 1 … m in the order of the stored route.
     void renumber(const std::vector<data::routes::Step> &steps);
     void say(Messages::Icon icon, const QString &message, QWidget *focus);
-    void guarded(const std::function<void()> &work);
+    void guarded(const std::function<void()> &work, const QString &action = QString());
 
     RoutePathHost &m_host;
     dbaccess::Database &m_database;
