@@ -5,6 +5,7 @@
 #include "dbaccess/startup.h"
 #include "tests/support/erp_fixture.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/temporary_role.h"
 #include "tests/support/test_database.h"
 
 #include <QLineEdit>
@@ -60,42 +61,6 @@ QString mainProgramConnectsWith(const std::filesystem::path &folder)
                : QString::fromStdString(outcome.message);
 }
 
-// A login role of the test's own with `password`, allowed to read the companies of
-// `fresh`; dropped again when the object goes away.
-class LoginRole final
-{
-public:
-    LoginRole(FreshDatabase &fresh, const std::string &password)
-        : m_fresh(fresh), m_name(fresh.name() + "_login")
-    {
-        m_fresh.exec("CREATE ROLE " + m_name + " LOGIN PASSWORD " + ErpFixture::text(password));
-        try {
-            m_fresh.exec("GRANT SELECT ON res_company TO " + m_name);
-        } catch (...) {
-            drop();
-            throw;
-        }
-    }
-    ~LoginRole() { drop(); }
-    LoginRole(const LoginRole &) = delete;
-    LoginRole &operator=(const LoginRole &) = delete;
-
-    const std::string &name() const { return m_name; }
-
-private:
-    void drop()
-    {
-        try {
-            m_fresh.exec("DROP OWNED BY " + m_name); // its grant in the test database
-            m_fresh.exec("DROP ROLE " + m_name);
-        } catch (...) {
-            // exec has already failed the test with the server's message
-        }
-    }
-
-    FreshDatabase &m_fresh;
-    std::string m_name;
-};
 
 } // namespace
 
@@ -335,7 +300,8 @@ private slots:
         FreshDatabase fresh;
         ErpFixture(fresh).company(1, "Frames Ltd");
         const std::string password = "pa;ss}w{rd;Uid=brontalo";
-        const LoginRole role(fresh, password);
+        const testsupport::TemporaryRole role(fresh, "login", password);
+        fresh.exec("GRANT SELECT ON res_company TO " + role.name());
         SettingsFile s = fresh.settings();
         s.dbuser = role.name();
         s.pword = password;

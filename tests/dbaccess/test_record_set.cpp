@@ -3,6 +3,7 @@
 #include "dbaccess/error.h"
 #include "dbaccess/record_set.h"
 #include "tests/support/erp_fixture.h"
+#include "tests/support/temporary_role.h"
 #include "tests/support/test_database.h"
 
 #include <gtest/gtest.h>
@@ -186,39 +187,12 @@ TEST_F(RecordSetTest, ReadOnlySetsRefuseToWrite)
     rs.close();
 }
 
-// A login role of the test's own; roles belong to the whole server, so it is dropped
-// again however the test ends.
-class TemporaryRole final
-{
-public:
-    TemporaryRole(testsupport::FreshDatabase &database, const std::string &password)
-        : m_database(database), m_name("brontalo_odd_" + database.name())
-    {
-        m_database.exec("CREATE ROLE " + m_name + " LOGIN PASSWORD " +
-                        testsupport::ErpFixture::text(password));
-    }
-    ~TemporaryRole()
-    {
-        try {
-            m_database.exec("DROP ROLE IF EXISTS " + m_name);
-        } catch (const dbaccess::Error &) {
-            // exec has already reported the failure to the test.
-        }
-    }
-    TemporaryRole(const TemporaryRole &) = delete;
-    TemporaryRole &operator=(const TemporaryRole &) = delete;
-    const std::string &name() const { return m_name; }
-
-private:
-    testsupport::FreshDatabase &m_database;
-    std::string m_name;
-};
 
 TEST(Connection, ValuesWithSeparatorsStillConnect)
 {
     testsupport::FreshDatabase fresh;
     const std::string password = "p;w}d{x=1";
-    const TemporaryRole role(fresh, password);
+    const testsupport::TemporaryRole role(fresh, "odd", password);
     auto settings = fresh.settings();
     settings.dbuser = role.name();
     settings.pword = password;
