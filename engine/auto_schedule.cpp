@@ -87,6 +87,19 @@ std::vector<NewJob> planLine(dbaccess::Date dueDate, Decimal quantity, const Rou
     return jobs;
 }
 
+std::optional<std::string> whyJobsCannotBeStored(const std::vector<NewJob> &jobs)
+{
+    static const Decimal mostRunHours = *Decimal::parse("999999.999");
+    for (const NewJob &job : jobs) {
+        if (job.runHours > mostRunHours)
+            return "its quantity needs " + job.runHours.toString() +
+                   " hours at one work centre, more than a job can hold (999999.999)";
+        if (job.startDate.year() < 1)
+            return "its due date leaves no working day before it to start";
+    }
+    return std::nullopt;
+}
+
 AutoScheduleResult AutoSchedule(dbaccess::Database &db, int companyId, dbaccess::Date currentDate)
 {
     namespace planning = data::planning;
@@ -120,6 +133,10 @@ AutoScheduleResult AutoSchedule(dbaccess::Database &db, int companyId, dbaccess:
                              line.quantity, route->second);
         if (jobs.empty())
             continue;
+        if (auto reason = whyJobsCannotBeStored(jobs)) {
+            result.notPlanned.push_back({line.id, std::move(*reason)});
+            continue;
+        }
         batch.push_back({line.id, std::move(jobs)});
         if (batch.size() == linesPerStatement)
             write();

@@ -5,6 +5,8 @@
 #include "dbaccess/decimal.h"
 #include "dbaccess/value.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace dbaccess {
@@ -32,10 +34,22 @@ dbaccess::Decimal runHoursOf(dbaccess::Decimal quantity, const data::planning::R
 std::vector<data::planning::NewJob> planLine(dbaccess::Date dueDate, dbaccess::Decimal quantity,
                                              const data::planning::RouteSteps &route);
 
+// Why a line's planned jobs cannot be stored, or nothing: hours beyond what a job's
+// runhours column holds (999999.999), or a start before the year 1.
+std::optional<std::string> whyJobsCannotBeStored(const std::vector<data::planning::NewJob> &jobs);
+
+// An open line the run left unplanned because its jobs could not be stored.
+struct LineNotPlanned
+{
+    std::int64_t lineId = 0;
+    std::string reason;
+};
+
 struct AutoScheduleResult
 {
     int linesPlanned = 0;
     int jobsInserted = 0;
+    std::vector<LineNotPlanned> notPlanned; // tried again by every later run
 };
 
 // Plans every open line of `companyId` that has no job row yet, whatever the status

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/control.h"
+#include "engine/auto_schedule.h"
 #include "mainwindow/global.h"
 #include "mainwindow/guard.h"
 
@@ -59,6 +60,9 @@ public:
     void windowPress(QPointF at);
     // Pointer over the sales-order logo: back to the pending lines, planning them first.
     void logoHover();
+    // After a planning run: the search entries follow it, and lines it could not plan
+    // are named with the reason.
+    void afterPlanning(const engine::AutoScheduleResult &planned);
 
     // Row actions.
     void SelectJobRow(int row);

@@ -73,16 +73,41 @@ void FrmMain::logoHover()
     hideStatusPictures();
     g.selectedWc = engine::views::pending;
     RedrawFloorPlan();
+    engine::AutoScheduleResult planned;
     try {
-        // Lines planned now are searchable at once.
-        if (engine::AutoSchedule(*g.database, g.companyId, g.currentDate).linesPlanned > 0)
-            LoadSearchList();
+        planned = engine::AutoSchedule(*g.database, g.companyId, g.currentDate);
     } catch (...) {
         // The pending list is shown all the same, so no queue stays on screen under it.
         RefreshJobList(true);
         throw;
     }
     RefreshJobList(true);
+    afterPlanning(planned);
+}
+
+void FrmMain::afterPlanning(const engine::AutoScheduleResult &planned)
+{
+    // Lines planned now are searchable at once.
+    if (planned.linesPlanned > 0)
+        LoadSearchList();
+    if (planned.notPlanned.empty())
+        return;
+    // Lines whose jobs cannot be stored stay in the pending list; say which and why.
+    QStringList which;
+    for (const auto &line : planned.notPlanned) {
+        QString name = QStringLiteral("the line with id %1").arg(line.lineId);
+        for (Control *order : lblRowSO)
+            if (order->tag.toLongLong() == line.lineId)
+                name = QStringLiteral("the line of order %1").arg(order->caption());
+        which << name + QStringLiteral(": ") + QString::fromStdString(line.reason);
+        if (which.size() == 10 && planned.notPlanned.size() > 10) {
+            which << QStringLiteral("and %1 more").arg(planned.notPlanned.size() - 10);
+            break;
+        }
+    }
+    showProblem(this, QStringLiteral("These sales-order lines were not planned, and stay in the "
+                                     "list of pending lines:\n") +
+                          which.join(QStringLiteral("\n")));
 }
 
 void FrmMain::removeOrMoveTickedJobs(QPointF at)

@@ -115,9 +115,7 @@ void RouteTypesPanel::assign()
     const auto planned = engine::AutoSchedule(*g.database, g.companyId, g.currentDate);
     g.hoverFrozen = false;
     w.RefreshJobList(true);
-    // A line just planned can be found by the search from now on.
-    if (planned.linesPlanned > 0)
-        w.LoadSearchList();
+    w.afterPlanning(planned);
 }
 
 void RouteTypesPanel::newRouteType()

@@ -61,11 +61,13 @@ private slots:
             << "";
         QTest::newRow("a quantity of a million million")
             << "update sale_order_line set qty_to_invoice=1e12,product_uom_qty=1e12"
-            << "not planned";
+            << "not planned, and stay in the list of pending lines:\nthe line of order S00001: "
+               "its quantity needs 1000000000000 hours";
         QTest::newRow("a negative quantity")
             << "update sale_order_line set qty_to_invoice=-3,product_uom_qty=-3" << "";
         QTest::newRow("due in the year 1")
-            << "update sale_order set commitment_date='0001-01-01 10:00'" << "";
+            << "update sale_order set commitment_date='0001-01-01 10:00'"
+            << "its due date leaves no working day before it to start";
         QTest::newRow("due in the year 9999")
             << "update sale_order set commitment_date='9999-12-31 10:00'" << "";
         QTest::newRow("a unit name that is no JSON object")
