@@ -62,6 +62,18 @@ std::optional<SettingsFile> readSettingsFile(const std::filesystem::path &path)
 
 void writeSettingsFile(const std::filesystem::path &path, const SettingsFile &settings)
 {
+    // Each value is one line of the file: a line break inside one would shift every
+    // later value to another meaning.
+    const std::pair<const char *, const std::string *> values[] = {
+        {"host name", &settings.hostname}, {"port", &settings.port},
+        {"user name", &settings.dbuser},   {"password", &settings.pword},
+        {"database", &settings.dbname},    {"company", &settings.company}};
+    for (const auto &[field, value] : values)
+        if (value->find_first_of("\r\n") != std::string::npos)
+            throw Error(std::string("Nothing was saved: the ") + field +
+                        " holds a line break, which " + std::string(settingsFileName) +
+                        " cannot keep.");
+
     const auto fail = [&](const char *step, int error) {
         throw Error("Could not save " + path.string() + " while " + step + ": " +
                     std::strerror(error));

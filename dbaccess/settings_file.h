@@ -34,7 +34,8 @@ std::optional<SettingsFile> readSettingsFile(const std::filesystem::path &path);
 // Writes the file readable and writable by its owner only, since it holds a password:
 // through a temporary file in the same folder that is then renamed over the old one, so
 // that the old file stays whole until the new one is complete. Throws dbaccess::Error
-// saying why when it cannot be written; the old file is then left as it was.
+// saying why when it cannot be written, or when a value holds a line break (each value
+// is one line); the old file is then left as it was.
 void writeSettingsFile(const std::filesystem::path &path, const SettingsFile &settings);
 
 // The ERP company id of line 6: its leading number rounded half to even, or 0 when

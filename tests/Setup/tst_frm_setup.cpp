@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <random>
+
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -108,6 +110,51 @@ private slots:
     {
         dialog.reset();
         folder.reset();
+    }
+
+    void anyPastedTextIsSavedAsTheBoxesShowIt()
+    {
+        // Texts of every kind, pasted into the boxes (fixed seed): what the file holds is
+        // what the boxes show, trimmed, and reads back the same.
+        std::mt19937 random(6);
+        const QString plain = QStringLiteral(" \t;={}'\"\\abcXYZ019.-_äøŻ€\u200b");
+        const QString withBreaks = plain + QStringLiteral("\r\n");
+        std::uniform_int_distribution<int> length(0, 12);
+        int saved = 0;
+        int refused = 0;
+        QLineEdit *boxes[] = {dialog->txtHostname, dialog->txtPort,   dialog->txtUsername,
+                              dialog->txtPword,    dialog->txtDbname, dialog->txtCompany};
+        for (int round = 0; round < 150; ++round) {
+            const QString &alphabet = round % 5 == 0 ? withBreaks : plain;
+            std::uniform_int_distribution<int> pick(0, int(alphabet.size()) - 1);
+            for (QLineEdit *box : boxes) {
+                QString text;
+                for (int n = length(random); n > 0; --n)
+                    text += alphabet[pick(random)];
+                box->selectAll();
+                box->insert(text); // as a paste does
+            }
+            const auto before = dbaccess::readSettingsFile(settingsPath());
+            clickSave();
+            const auto typed = dialog->typedSettings();
+            const auto read = dbaccess::readSettingsFile(settingsPath());
+            bool lineBreak = false;
+            for (const std::string *v : {&typed.hostname, &typed.port, &typed.dbuser,
+                                         &typed.pword, &typed.dbname, &typed.company})
+                lineBreak = lineBreak || v->find_first_of("\r\n") != std::string::npos;
+            if (lineBreak) { // refused, in red, and the file as it was
+                QVERIFY2(result().contains(QStringLiteral("holds a line break")), qPrintable(result()));
+                QCOMPARE(resultColour(), red);
+                QCOMPARE(read, before);
+                ++refused;
+                continue;
+            }
+            QVERIFY(read.has_value());
+            QCOMPARE(*read, typed);
+            ++saved;
+            QCOMPARE(QString::fromStdString(read->pword), dialog->txtPword->text().trimmed());
+        }
+        QVERIFY(saved > 100 && refused > 10);
     }
 
     void controlsStandWithTheirInitialTexts_data()
