@@ -63,6 +63,8 @@ struct JobRowView
     std::int64_t productId = 0;
     std::string customer;
     std::string note;
+
+    bool operator==(const JobRowView &) const = default;
 };
 
 // The look of one calendar slot for the selected work centre.
@@ -73,6 +75,8 @@ struct StripSlotView
     std::optional<std::string> freeText;  // "(n)"; nothing: keep the current text
     Rgb freeColour = colours::freeGreen;
     Rgb captionColour = colours::darkGrey;
+
+    bool operator==(const StripSlotView &) const = default;
 };
 
 struct JobListResult
@@ -82,6 +86,8 @@ struct JobListResult
     // Booked hours per slot, and the strip's look, for every view but the pending one.
     std::optional<std::array<StripSlotView, calendarSlotCount>> strip;
     std::array<dbaccess::Decimal, calendarSlotCount> booked{};
+
+    bool operator==(const JobListResult &) const = default;
 };
 
 // The status picture of a job status: 0 in progress, 1 paused, 2 completed, 3 scheduled.
