@@ -116,10 +116,10 @@ engine::JobListResult rowByRowJobList(dbaccess::Database &db, const engine::JobL
     std::vector<data::OrderLineRow> rows;
     if (request.selectedWc == views::pending) {
         excluded = lineIdArray(rs, data::jobs::linesWithAnyJob());
-        rows = data::readOrderLines(rs, data::erp::pendingLines(request.companyId), false);
+        rows = data::readOrderLines(rs, data::erp::openLinesWithNames(request.companyId), false);
     } else if (request.selectedWc == views::dispatch) {
         excluded = lineIdArray(rs, data::jobs::linesWithUnfinishedJobs());
-        rows = data::readOrderLines(rs, data::erp::dispatchLines(request.companyId), false);
+        rows = data::readOrderLines(rs, data::erp::openLinesPerLiveJob(request.companyId), false);
     } else {
         rows = data::readOrderLines(
             rs, data::erp::workCentreQueue(request.companyId, request.selectedWc), true);
@@ -136,11 +136,12 @@ engine::JobListResult rowByRowJobList(dbaccess::Database &db, const engine::JobL
         if (!searched(excluded, row.lineId))
             shown.push_back(std::move(row));
     }
-    std::vector<data::BookedJob> booked;
+    engine::SlotHours booked{};
     if (request.selectedWc >= 1)
-        booked = data::readBookedJobs(
-            rs, data::jobs::liveJobsOfWorkCentreBefore(
-                    request.selectedWc, days[engine::calendarSlotCount - 1].end));
+        booked = engine::bookedHoursPerSlot(
+            days, data::readBookedJobs(rs, data::jobs::liveJobsOfWorkCentreBefore(
+                                               request.selectedWc,
+                                               days[engine::calendarSlotCount - 1].end)));
     return engine::buildJobList(request, days, shown, {}, booked);
 }
 

@@ -10,6 +10,32 @@ const std::string orderLineColumns =
 
 std::string text(long long value) { return std::to_string(value); }
 
+const std::string namesOfLine =
+    "from sale_order_line as sl JOIN sale_order as so ON sl.order_id=so.id JOIN res_partner as "
+    "c ON so.partner_id=c.id";
+
+// The rows a list shows: the job list has 27.
+constexpr int listRows = 27;
+
+// The filter of an open line of the company: confirmed, with a quantity left to invoice.
+// The start-up's partial index on sale_order_line holds exactly these lines.
+std::string openLine(int companyId, const char *alias = "sl")
+{
+    const std::string a = alias;
+    return " where " + a + ".company_id=" + text(companyId) + " and " + a + ".state='sale' and " +
+           a + ".qty_to_invoice>0";
+}
+
+// Jobs of line sl: `condition` narrows them by status. They are looked for from the
+// company's first open line on (a line below it cannot be open), so the database walks
+// the jobs of the open lines in line order and leaves years of history aside.
+std::string jobsOfLine(int companyId, const std::string &condition = {})
+{
+    return "select 1 from brontalo_schedule as s where s.solineid=sl.id" + condition +
+           " and s.solineid>=(select min(o.id) from sale_order_line as o" +
+           openLine(companyId, "o") + ")";
+}
+
 } // namespace
 
 std::string companyName(int companyId)
@@ -17,15 +43,18 @@ std::string companyName(int companyId)
     return "SELECT name FROM res_company WHERE id=" + text(companyId);
 }
 
-std::string pendingLines(int companyId)
+std::string openLinesWithNames(int companyId)
 {
-    return orderLineColumns +
-           "from sale_order_line as sl JOIN sale_order as so ON sl.order_id=so.id JOIN "
-           "res_partner as c ON so.partner_id=c.id where sl.company_id=" +
-           text(companyId) + " and sl.state='sale' and sl.qty_to_invoice>0 order by sl.id";
+    return orderLineColumns + namesOfLine + openLine(companyId) + " order by sl.id";
 }
 
-std::string dispatchLines(int companyId)
+std::string pendingLines(int companyId)
+{
+    return orderLineColumns + namesOfLine + openLine(companyId) + " and not exists(" +
+           jobsOfLine(companyId) + ") order by sl.id LIMIT " + text(listRows);
+}
+
+std::string openLinesPerLiveJob(int companyId)
 {
     return orderLineColumns +
            "from sale_order_line as sl JOIN brontalo_schedule as s on sl.id=s.solineid JOIN "
@@ -33,6 +62,14 @@ std::string dispatchLines(int companyId)
            "where sl.company_id=" +
            text(companyId) +
            " and sl.state='sale' and sl.qty_to_invoice>0 and s.status>0 order by sl.id";
+}
+
+std::string dispatchLines(int companyId)
+{
+    return orderLineColumns + namesOfLine + openLine(companyId) + " and exists(" +
+           jobsOfLine(companyId, " and s.status>0") + ") and not exists(" +
+           jobsOfLine(companyId, " and s.status in(1,2,3)") + ") order by sl.id LIMIT " +
+           text(listRows);
 }
 
 std::string workCentreQueue(int companyId, int workCentreSlot)
@@ -58,9 +95,15 @@ std::string searchList(int companyId)
 std::string openLinesToPlan(int companyId)
 {
     return "select sl.id,sl.product_id,sl.qty_to_invoice,so.commitment_date,so.date_order from "
-           "sale_order_line as sl JOIN sale_order as so ON sl.order_id=so.id where "
-           "sl.company_id=" +
-           text(companyId) + " and sl.state='sale' and sl.qty_to_invoice>0 order by sl.id";
+           "sale_order_line as sl JOIN sale_order as so ON sl.order_id=so.id" +
+           openLine(companyId) + " order by sl.id";
+}
+
+std::string unplannedOpenLines(int companyId)
+{
+    return "select sl.id,sl.product_id,sl.qty_to_invoice,so.commitment_date,so.date_order from "
+           "sale_order_line as sl JOIN sale_order as so ON sl.order_id=so.id" +
+           openLine(companyId) + " and not exists(" + jobsOfLine(companyId) + ") order by sl.id";
 }
 
 std::string newestStockOf(long long productId)

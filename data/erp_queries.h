@@ -9,15 +9,24 @@ namespace data::erp {
 // Name of the company the program works for.
 std::string companyName(int companyId);
 
-// Open lines of the company, for the pending sales-order view.
+// The first 27 open lines of the company that have no job row at all (whatever its
+// status), in line order: the pending sales-order view.
 std::string pendingLines(int companyId);
-// Open lines joined to each of their live jobs, for the dispatch view.
+// The first 27 open lines that have live jobs and all of them completed, in line
+// order, once each: the dispatch view.
 std::string dispatchLines(int companyId);
+// Every open line, and every open line once per live job: the forms the two views
+// were read in before, which left the exclusion and the limit to the program. Only
+// the benchmarks read them, as the row-by-row forms.
+std::string openLinesWithNames(int companyId);
+std::string openLinesPerLiveJob(int companyId);
 // The first 27 live jobs of one work-centre slot, in queue order.
 std::string workCentreQueue(int companyId, int workCentreSlot);
 // One row per line that has a live job, for the search list.
 std::string searchList(int companyId);
-// Open lines with their due dates, for the auto-scheduler.
+// Open lines with their due dates, for the auto-scheduler: those without any job
+// row, and (for the row-by-row form of the benchmarks) all of them.
+std::string unplannedOpenLines(int companyId);
 std::string openLinesToPlan(int companyId);
 
 // Order detail panel of one product.

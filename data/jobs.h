@@ -3,6 +3,7 @@
 #include "dbaccess/date.h"
 
 #include <string>
+#include <vector>
 
 // Scheduled jobs: their status codes and the statements that read and change them.
 namespace data::jobs {
@@ -34,11 +35,17 @@ std::string jobRow(long long jobId);
 
 // Live jobs of one work-centre slot starting before `before`, for the strip's load.
 std::string liveJobsOfWorkCentreBefore(int workCentreSlot, dbaccess::Date before);
+// Live hours of one work-centre slot summed per calendar slot by the database, for the
+// strip: a job counts in the first slot whose end (`slotEnds`, ascending) is after its
+// start, so one that started before the strip in slot 0, and one that starts on or
+// after the last end nowhere. Columns: slot index, hours; one row per slot with jobs.
+std::string liveHoursPerSlot(int workCentreSlot, const std::vector<dbaccess::Date> &slotEnds);
 // All live jobs starting before `before`, for the load forecast.
 std::string liveJobsBefore(dbaccess::Date before);
-// The same jobs summed per work-centre slot and start day by the database, overdue
-// jobs on `from`: at most one row per slot and day, however many jobs there are.
-std::string liveHoursPerDay(dbaccess::Date from, dbaccess::Date before);
+// The live jobs of work-centre slots 1 … `slots` starting before `before`, summed per
+// slot and start day by the database, overdue jobs on `from`: at most one row per slot
+// and day, however many jobs there are. Each slot is one range of the strip's index.
+std::string liveHoursPerDay(dbaccess::Date from, dbaccess::Date before, int slots);
 // Live jobs of one line at the loaded work centres, for showing its route.
 std::string liveJobsOfLine(long long lineId, int loadedWorkCentres);
 // The live job of a line at the lowest work-centre slot, for the search jump.

@@ -42,6 +42,13 @@ struct BookedJob
     dbaccess::Decimal runHours;
 };
 
+// Live hours of the shown work centre in one slot of the strip.
+struct SlotHours
+{
+    int slot = 0;
+    dbaccess::Decimal hours;
+};
+
 using LineIdSet = std::unordered_set<std::int64_t>;
 
 // Each reader opens the set on the query, reads every row and closes it again.
@@ -49,5 +56,6 @@ std::vector<OrderLineRow> readOrderLines(dbaccess::RecordSet &rs, const std::str
                                          bool withJobs);
 LineIdSet readLineIds(dbaccess::RecordSet &rs, const std::string &sql);
 std::vector<BookedJob> readBookedJobs(dbaccess::RecordSet &rs, const std::string &sql);
+std::vector<SlotHours> readSlotHours(dbaccess::RecordSet &rs, const std::string &sql);
 
 } // namespace data

@@ -1,5 +1,6 @@
 #include "data/own_tables.h"
 
+#include "data/each_row.h"
 #include "dbaccess/record_set.h"
 #include "dbaccess/startup.h"
 
@@ -114,24 +115,50 @@ bool EnsureOwnTables(dbaccess::Database &database)
 
 const std::vector<std::string> &scheduleIndexes()
 {
+    // Every job the planning run writes costs an entry in each index, so there are only
+    // as many as the reads need.
     static const std::vector<std::string> statements = {
+        // A work centre's queue in queue order.
         "CREATE INDEX IF NOT EXISTS brontalo_schedule_queue ON brontalo_schedule "
         "(workcenterid, sequence, id) WHERE status>0",
-        "CREATE INDEX IF NOT EXISTS brontalo_schedule_start ON brontalo_schedule "
-        "(workcenterid, startdate) WHERE status>0",
-        "CREATE INDEX IF NOT EXISTS brontalo_schedule_line ON brontalo_schedule (solineid)",
-        "CREATE INDEX IF NOT EXISTS brontalo_schedule_day ON brontalo_schedule (startdate) "
-        "INCLUDE (workcenterid, runhours) WHERE status>0",
-        "CREATE INDEX IF NOT EXISTS brontalo_schedule_line_start ON brontalo_schedule "
-        "(solineid, startdate) WHERE status>0",
+        // The jobs of a line and their status: whether it has any (the pending view and
+        // the planning run), whether all live ones are done (dispatch), its route.
+        "CREATE INDEX IF NOT EXISTS brontalo_schedule_line_status ON brontalo_schedule "
+        "(solineid) INCLUDE (status)",
+        // Live hours of a work centre by start day: the strip, and per work centre the
+        // load forecast, from the index alone.
+        "CREATE INDEX IF NOT EXISTS brontalo_schedule_strip ON brontalo_schedule "
+        "(workcenterid, startdate) INCLUDE (runhours) WHERE status>0",
+        // Earlier indexes that these serve in full.
+        "DROP INDEX IF EXISTS brontalo_schedule_line",
+        "DROP INDEX IF EXISTS brontalo_schedule_line_start",
+        "DROP INDEX IF EXISTS brontalo_schedule_start",
+        "DROP INDEX IF EXISTS brontalo_schedule_day",
     };
     return statements;
+}
+
+std::string openLineIndex()
+{
+    return "CREATE INDEX IF NOT EXISTS brontalo_open_lines ON public.sale_order_line (id) WHERE "
+           "state='sale' AND qty_to_invoice>0";
+}
+
+std::string openLineIndexToCreate()
+{
+    return "select 1 from pg_class as t where t.oid=to_regclass('public.sale_order_line') and "
+           "pg_has_role(t.relowner,'USAGE') and to_regclass('public.brontalo_open_lines') is null";
 }
 
 void ensureScheduleIndexes(dbaccess::Database &database)
 {
     for (const auto &sql : scheduleIndexes())
         database.rsEdit.open(sql);
+    // Asked first: creating even an existing index would lock the ERP's table.
+    bool create = false;
+    eachRow(database.rsMain, openLineIndexToCreate(), [&] { create = true; });
+    if (create)
+        database.rsEdit.open(openLineIndex());
 }
 
 } // namespace data

@@ -12,7 +12,8 @@
 
 namespace dbaccess {
 struct Database;
-}
+class RecordSet;
+} // namespace dbaccess
 
 namespace engine {
 
@@ -93,19 +94,24 @@ struct JobListResult
 // The status picture of a job status: 0 in progress, 1 paused, 2 completed, 3 scheduled.
 int statusPicture(int status);
 
-// Builds the list from rows already read. `excluded` holds the lines the pending or
-// dispatch view leaves out; `bookedJobs` the live jobs of the selected work centre.
+using SlotHours = std::array<dbaccess::Decimal, calendarSlotCount>;
+
+// Builds the list from rows already read. `excluded` holds lines the pending or
+// dispatch view leaves out (the database leaves them out already when it reads the
+// view); `booked` the live hours of the selected work centre per slot.
 JobListResult buildJobList(const JobListRequest &request, const CalendarDays &days,
                            const std::vector<data::OrderLineRow> &rows,
-                           const data::LineIdSet &excluded,
-                           const std::vector<data::BookedJob> &bookedJobs);
+                           const data::LineIdSet &excluded, const SlotHours &booked);
 
 // The booked hours of each slot: a job counts in the first slot that ends after its
 // start, so a job before the strip counts in slot 0 and one after it nowhere.
-std::array<dbaccess::Decimal, calendarSlotCount>
-bookedHoursPerSlot(const CalendarDays &days, const std::vector<data::BookedJob> &jobs);
+SlotHours bookedHoursPerSlot(const CalendarDays &days, const std::vector<data::BookedJob> &jobs);
 
-// Reads the view's rows (two or three queries) and builds the list.
+// The live hours of one work-centre slot per strip slot, summed by the database by
+// the same rule, however many jobs the work centre has had.
+SlotHours readBookedHours(dbaccess::RecordSet &rs, int workCentreSlot, const CalendarDays &days);
+
+// Reads the view's rows (one query for the list, one for the strip) and builds the list.
 JobListResult RefreshJobList(dbaccess::Database &database, const JobListRequest &request,
                              const CalendarDays &days);
 
