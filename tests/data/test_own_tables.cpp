@@ -84,6 +84,33 @@ TEST_F(OwnTablesTest, AFoundWorkCentreTableStopsEverythingElse)
     EXPECT_EQ(scalar("select count(*) from brontalo_workcenter"), "0");
 }
 
+TEST_F(OwnTablesTest, StartUpLeavesTheIndexesTheReadsUseAndOnlyThose)
+{
+    data::EnsureOwnTables(db());
+    // The indexes an earlier start-up made, each an entry more for every job written.
+    exec("CREATE INDEX brontalo_schedule_line ON brontalo_schedule (solineid)");
+    exec("CREATE INDEX brontalo_schedule_line_start ON brontalo_schedule (solineid, startdate) "
+         "WHERE status>0");
+    exec("CREATE INDEX brontalo_schedule_start ON brontalo_schedule (workcenterid, startdate) "
+         "WHERE status>0");
+    exec("CREATE INDEX brontalo_schedule_day ON brontalo_schedule (startdate) INCLUDE "
+         "(workcenterid, runhours) WHERE status>0");
+    const std::string indexes =
+        "select string_agg(tablename||'.'||indexname, ' ' order by tablename, indexname) from "
+        "pg_indexes where indexname like 'brontalo%' and indexname not like '%pkey'";
+    const std::string expected =
+        "brontalo_schedule.brontalo_schedule_line_status brontalo_schedule.brontalo_schedule_queue "
+        "brontalo_schedule.brontalo_schedule_strip sale_order_line.brontalo_open_lines";
+    data::ensureScheduleIndexes(db());
+    EXPECT_EQ(scalar(indexes), expected);
+    data::ensureScheduleIndexes(db());
+    EXPECT_EQ(scalar(indexes), expected) << "a second start changes nothing";
+    EXPECT_EQ(scalar("select pg_get_expr(indpred, indrelid) from pg_index where "
+                     "indexrelid='brontalo_open_lines'::regclass"),
+              "(((state)::text = 'sale'::text) AND (qty_to_invoice > (0)::numeric))")
+        << "the open lines, as the reads name them";
+}
+
 TEST(OwnTableStatements, AreTheExactDefinitionTexts)
 {
     EXPECT_EQ(data::createWorkCentreTable(),
