@@ -19,21 +19,24 @@ constexpr int listRows = 27;
 
 // The filter of an open line of the company: confirmed, with a quantity left to invoice.
 // The start-up's partial index on sale_order_line holds exactly these lines.
-std::string openLine(int companyId, const char *alias = "sl")
+std::string openLine(int companyId)
 {
-    const std::string a = alias;
-    return " where " + a + ".company_id=" + text(companyId) + " and " + a + ".state='sale' and " +
-           a + ".qty_to_invoice>0";
+    return " where sl.company_id=" + text(companyId) +
+           " and sl.state='sale' and sl.qty_to_invoice>0";
 }
 
-// Jobs of line sl: `condition` narrows them by status. They are looked for from the
-// company's first open line on (a line below it cannot be open), so the database walks
-// the jobs of the open lines in line order and leaves years of history aside.
-std::string jobsOfLine(int companyId, const std::string &condition = {})
+// The open lines from `firstOpenLine` on.
+std::string fromFirstOpenLine(int companyId, long long firstOpenLine)
 {
-    return "select 1 from brontalo_schedule as s where s.solineid=sl.id" + condition +
-           " and s.solineid>=(select min(o.id) from sale_order_line as o" +
-           openLine(companyId, "o") + ")";
+    return openLine(companyId) + " and sl.id>=" + text(firstOpenLine);
+}
+
+// The jobs of line sl, looked for from `firstOpenLine` on; `condition` narrows them by
+// status.
+std::string jobsOfLine(long long firstOpenLine, const std::string &condition = {})
+{
+    return "select 1 from brontalo_schedule as s where s.solineid=sl.id and s.solineid>=" +
+           text(firstOpenLine) + condition;
 }
 
 } // namespace
@@ -48,10 +51,16 @@ std::string openLinesWithNames(int companyId)
     return orderLineColumns + namesOfLine + openLine(companyId) + " order by sl.id";
 }
 
-std::string pendingLines(int companyId)
+std::string firstOpenLine(int companyId)
 {
-    return orderLineColumns + namesOfLine + openLine(companyId) + " and not exists(" +
-           jobsOfLine(companyId) + ") order by sl.id LIMIT " + text(listRows);
+    return "select min(sl.id) from sale_order_line as sl" + openLine(companyId);
+}
+
+std::string pendingLines(int companyId, long long firstOpenLine)
+{
+    return orderLineColumns + namesOfLine + fromFirstOpenLine(companyId, firstOpenLine) +
+           " and not exists(" + jobsOfLine(firstOpenLine) + ") order by sl.id LIMIT " +
+           text(listRows);
 }
 
 std::string openLinesPerLiveJob(int companyId)
@@ -64,11 +73,11 @@ std::string openLinesPerLiveJob(int companyId)
            " and sl.state='sale' and sl.qty_to_invoice>0 and s.status>0 order by sl.id";
 }
 
-std::string dispatchLines(int companyId)
+std::string dispatchLines(int companyId, long long firstOpenLine)
 {
-    return orderLineColumns + namesOfLine + openLine(companyId) + " and exists(" +
-           jobsOfLine(companyId, " and s.status>0") + ") and not exists(" +
-           jobsOfLine(companyId, " and s.status in(1,2,3)") + ") order by sl.id LIMIT " +
+    return orderLineColumns + namesOfLine + fromFirstOpenLine(companyId, firstOpenLine) +
+           " and exists(" + jobsOfLine(firstOpenLine, " and s.status>0") + ") and not exists(" +
+           jobsOfLine(firstOpenLine, " and s.status in(1,2,3)") + ") order by sl.id LIMIT " +
            text(listRows);
 }
 
@@ -99,11 +108,12 @@ std::string openLinesToPlan(int companyId)
            openLine(companyId) + " order by sl.id";
 }
 
-std::string unplannedOpenLines(int companyId)
+std::string unplannedOpenLines(int companyId, long long firstOpenLine)
 {
     return "select sl.id,sl.product_id,sl.qty_to_invoice,so.commitment_date,so.date_order from "
            "sale_order_line as sl JOIN sale_order as so ON sl.order_id=so.id" +
-           openLine(companyId) + " and not exists(" + jobsOfLine(companyId) + ") order by sl.id";
+           fromFirstOpenLine(companyId, firstOpenLine) + " and not exists(" +
+           jobsOfLine(firstOpenLine) + ") order by sl.id";
 }
 
 std::string newestStockOf(long long productId)

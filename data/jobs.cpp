@@ -97,9 +97,13 @@ std::string liveHoursPerDay(dbaccess::Date from, dbaccess::Date before, int slot
     std::string slotList;
     for (int slot = 1; slot <= slots; ++slot)
         slotList += (slot > 1 ? "," : "") + std::to_string(slot);
+    // Summed per slot and start day first, in the order the strip's index holds the
+    // jobs, which needs no hashing; the few sums of days before `from` then add up.
     return "select workcenterid,greatest(startdate," + sqlDate(from) +
-           ") as startdate,sum(runhours) as runhours from brontalo_schedule where workcenterid "
-           "in(" + slotList + ") and startdate<" + sqlDate(before) + " and status>0 group by 1,2";
+           ") as startdate,sum(runhours) as runhours from (select workcenterid,startdate,"
+           "sum(runhours) as runhours from brontalo_schedule where workcenterid in(" +
+           slotList + ") and startdate<" + sqlDate(before) +
+           " and status>0 group by 1,2) as day group by 1,2";
 }
 
 std::string liveJobsOfLine(long long lineId, int loadedWorkCentres)

@@ -1,6 +1,7 @@
 #include "data/list_rows.h"
 
 #include "data/each_row.h"
+#include "data/erp_queries.h"
 #include "dbaccess/record_set.h"
 
 namespace data {
@@ -80,6 +81,16 @@ std::vector<SlotHours> readSlotHours(dbaccess::RecordSet &rs, const std::string 
         slots.push_back({int(rs.field(0).toInt()), decimalOrZero(rs.field(1))});
     });
     return slots;
+}
+
+std::optional<std::int64_t> readFirstOpenLine(dbaccess::RecordSet &rs, int companyId)
+{
+    std::optional<std::int64_t> first;
+    eachRow(rs, erp::firstOpenLine(companyId), [&] {
+        if (!rs.field(0).isNull())
+            first = rs.field(0).toInt();
+    });
+    return first;
 }
 
 } // namespace data

@@ -57,5 +57,7 @@ std::vector<OrderLineRow> readOrderLines(dbaccess::RecordSet &rs, const std::str
 LineIdSet readLineIds(dbaccess::RecordSet &rs, const std::string &sql);
 std::vector<BookedJob> readBookedJobs(dbaccess::RecordSet &rs, const std::string &sql);
 std::vector<SlotHours> readSlotHours(dbaccess::RecordSet &rs, const std::string &sql);
+// The lowest id of the company's open lines, nothing when it has none.
+std::optional<std::int64_t> readFirstOpenLine(dbaccess::RecordSet &rs, int companyId);
 
 } // namespace data

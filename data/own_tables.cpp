@@ -121,17 +121,17 @@ const std::vector<std::string> &scheduleIndexes()
         // A work centre's queue in queue order.
         "CREATE INDEX IF NOT EXISTS brontalo_schedule_queue ON brontalo_schedule "
         "(workcenterid, sequence, id) WHERE status>0",
-        // The jobs of a line and their status: whether it has any (the pending view and
-        // the planning run), whether all live ones are done (dispatch), its route.
-        "CREATE INDEX IF NOT EXISTS brontalo_schedule_line_status ON brontalo_schedule "
-        "(solineid) INCLUDE (status)",
-        // Live hours of a work centre by start day: the strip, and per work centre the
-        // load forecast, from the index alone.
+        // Whether a line has any job row, whatever its status: the pending view and the
+        // planning run.
+        "CREATE INDEX IF NOT EXISTS brontalo_schedule_line ON brontalo_schedule (solineid)",
+        // A line's live jobs by start: the dispatch view, materials, a line's route.
+        "CREATE INDEX IF NOT EXISTS brontalo_schedule_line_start ON brontalo_schedule "
+        "(solineid, startdate) WHERE status>0",
+        // Live hours of a work centre by start day: the strip, and work centre by work
+        // centre the load forecast, from the index alone.
         "CREATE INDEX IF NOT EXISTS brontalo_schedule_strip ON brontalo_schedule "
         "(workcenterid, startdate) INCLUDE (runhours) WHERE status>0",
-        // Earlier indexes that these serve in full.
-        "DROP INDEX IF EXISTS brontalo_schedule_line",
-        "DROP INDEX IF EXISTS brontalo_schedule_line_start",
+        // Earlier indexes that the strip's serves in full.
         "DROP INDEX IF EXISTS brontalo_schedule_start",
         "DROP INDEX IF EXISTS brontalo_schedule_day",
     };

@@ -4,6 +4,7 @@
 
 #include "data/erp_queries.h"
 #include "data/jobs.h"
+#include "data/list_rows.h"
 #include "dbaccess/error.h"
 #include "dbaccess/record_set.h"
 #include "dbaccess/startup.h"
@@ -86,8 +87,11 @@ std::unordered_map<std::int64_t, RouteSteps> readRoutes(dbaccess::Database &data
 
 std::vector<OpenLine> readUnplannedLines(dbaccess::Database &database, int companyId)
 {
+    const auto first = readFirstOpenLine(database.rsMain, companyId);
+    if (!first)
+        return {};
     // Columns of the query: id, product_id, qty_to_invoice, commitment_date, date_order.
-    OpenResult rs(database.rsMain, erp::unplannedOpenLines(companyId));
+    OpenResult rs(database.rsMain, erp::unplannedOpenLines(companyId, *first));
     std::vector<OpenLine> lines;
     lines.reserve(rs->recordCount());
     for (; !rs->eof(); rs->moveNext()) {

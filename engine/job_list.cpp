@@ -214,15 +214,20 @@ JobListResult RefreshJobList(dbaccess::Database &database, const JobListRequest 
                              const CalendarDays &days)
 {
     auto &rs = database.rsMain;
-    std::string list;
-    if (request.selectedWc == views::pending)
-        list = data::erp::pendingLines(request.companyId);
-    else if (request.selectedWc == views::dispatch)
-        list = data::erp::dispatchLines(request.companyId);
-    else
-        list = data::erp::workCentreQueue(request.companyId, request.selectedWc);
-    const bool withJobs = request.selectedWc != views::pending && request.selectedWc != views::dispatch;
-    const auto rows = data::readOrderLines(rs, list, withJobs);
+    std::vector<data::OrderLineRow> rows;
+    if (request.selectedWc == views::pending || request.selectedWc == views::dispatch) {
+        // Without an open line both lists are empty.
+        if (const auto first = data::readFirstOpenLine(rs, request.companyId))
+            rows = data::readOrderLines(
+                rs,
+                request.selectedWc == views::pending
+                    ? data::erp::pendingLines(request.companyId, *first)
+                    : data::erp::dispatchLines(request.companyId, *first),
+                false);
+    } else {
+        rows = data::readOrderLines(
+            rs, data::erp::workCentreQueue(request.companyId, request.selectedWc), true);
+    }
 
     SlotHours booked{};
     if (request.selectedWc >= 1)
