@@ -22,9 +22,10 @@ int nextStatusOnClick(int status);
 // The tool tip of a status ("in progress", "paused", "completed"), empty otherwise.
 std::string statusText(int status);
 
-// Every line that has a job row, whatever its status.
+// Every line that has a job row, whatever its status, and the lines that still have a
+// scheduled, in-progress or paused job: the lists the pending and dispatch views left
+// out before the database did it. Only the benchmarks read them, in the row-by-row forms.
 std::string linesWithAnyJob();
-// Lines that still have a scheduled, in-progress or paused job.
 std::string linesWithUnfinishedJobs();
 
 std::string setStatus(long long jobId, int status);
@@ -33,7 +34,8 @@ std::string setWorkCentre(long long jobId, int workCentreSlot);
 // The job's row for changing run hours and comment through the updatable set.
 std::string jobRow(long long jobId);
 
-// Live jobs of one work-centre slot starting before `before`, for the strip's load.
+// Live jobs of one work-centre slot starting before `before`, one row each: the strip's
+// load as it was read before the database summed it (benchmarks and tests compare).
 std::string liveJobsOfWorkCentreBefore(int workCentreSlot, dbaccess::Date before);
 // Live hours of one work-centre slot summed per calendar slot by the database, for the
 // strip: a job counts in the first slot whose end (`slotEnds`, ascending) is after its

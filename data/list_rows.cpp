@@ -54,17 +54,6 @@ std::vector<OrderLineRow> readOrderLines(dbaccess::RecordSet &rs, const std::str
     return rows;
 }
 
-LineIdSet readLineIds(dbaccess::RecordSet &rs, const std::string &sql)
-{
-    LineIdSet ids;
-    eachRow(rs, sql, [&] {
-        const auto &id = rs.field(0);
-        if (!id.isNull())
-            ids.insert(id.toInt());
-    });
-    return ids;
-}
-
 std::vector<BookedJob> readBookedJobs(dbaccess::RecordSet &rs, const std::string &sql)
 {
     std::vector<BookedJob> jobs;

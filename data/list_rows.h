@@ -54,7 +54,6 @@ using LineIdSet = std::unordered_set<std::int64_t>;
 // Each reader opens the set on the query, reads every row and closes it again.
 std::vector<OrderLineRow> readOrderLines(dbaccess::RecordSet &rs, const std::string &sql,
                                          bool withJobs);
-LineIdSet readLineIds(dbaccess::RecordSet &rs, const std::string &sql);
 std::vector<BookedJob> readBookedJobs(dbaccess::RecordSet &rs, const std::string &sql);
 std::vector<SlotHours> readSlotHours(dbaccess::RecordSet &rs, const std::string &sql);
 // The lowest id of the company's open lines, nothing when it has none.

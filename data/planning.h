@@ -16,9 +16,9 @@ namespace dbaccess {
 struct Database;
 }
 
-// What the auto-scheduler reads and writes. Each read is one query for the whole run,
-// held in memory with hashed look-ups; the jobs of a line are only ever written in
-// the same statement, so a line has all its jobs or none.
+// What the auto-scheduler reads and writes. Each read is a query or two for the whole
+// run, held in memory with hashed look-ups; the jobs of a line are only ever written
+// in the same statement, so a line has all its jobs or none.
 namespace data::planning {
 
 inline constexpr int maxRouteSteps = 10;
