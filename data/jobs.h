@@ -42,7 +42,8 @@ std::string liveJobsOfWorkCentreBefore(int workCentreSlot, dbaccess::Date before
 // start, so one that started before the strip in slot 0, and one that starts on or
 // after the last end nowhere. Columns: slot index, hours; one row per slot with jobs.
 std::string liveHoursPerSlot(int workCentreSlot, const std::vector<dbaccess::Date> &slotEnds);
-// All live jobs starting before `before`, for the load forecast.
+// All live jobs starting before `before`, one row each: the load forecast's read in
+// the row-by-row form of its benchmark.
 std::string liveJobsBefore(dbaccess::Date before);
 // The live jobs of work-centre slots 1 … `slots` starting before `before`, summed per
 // slot and start day by the database, overdue jobs on `from`: at most one row per slot

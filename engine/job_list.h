@@ -111,7 +111,8 @@ SlotHours bookedHoursPerSlot(const CalendarDays &days, const std::vector<data::B
 // the same rule, however many jobs the work centre has had.
 SlotHours readBookedHours(dbaccess::RecordSet &rs, int workCentreSlot, const CalendarDays &days);
 
-// Reads the view's rows (one query for the list, one for the strip) and builds the list.
+// Reads the view's rows (the pending and dispatch lists: the first open line, then the
+// list; a queue: one query; and one for the strip) and builds the list.
 JobListResult RefreshJobList(dbaccess::Database &database, const JobListRequest &request,
                              const CalendarDays &days);
 
