@@ -53,7 +53,8 @@ public:
     bool confirm(QWidget *, const QString &) override { return true; }
 };
 
-// Counts the paints of a widget tree, to wait for the repaint an event caused.
+// Counts the paints of one widget: the floor plan, to see that the repaint a hover causes
+// falls inside the time measured.
 class PaintCounter final : public QObject
 {
 public:
@@ -87,6 +88,7 @@ struct Window
         g.companyId = companyId;
         window = std::make_unique<FrmMain>(g);
         prepareMainWindow(g, *window);
+        window->canvas()->installEventFilter(&canvasPaints);
         window->show();
         drawn();
     }
@@ -115,6 +117,7 @@ struct Window
 
     dbaccess::Database database;
     Global g;
+    PaintCounter canvasPaints;
     std::unique_ptr<FrmMain> window;
 };
 
@@ -224,10 +227,12 @@ void historyActions()
                            bench::rowByRowJobList(w.database, requestFor(view), days);
 
     constexpr int hovers = 200;
+    const int paintsBefore = w.canvasPaints.paints;
     const bench::Figures hover = bench::timeRounds(hovers, [&](int round) {
         w.hover(1 + round % bench::shopWorkCentres);
         w.drawn();
     });
+    const bool repainted = w.canvasPaints.paints - paintsBefore >= hovers;
     const bench::Figures hoverOurs = bench::timeRounds(hovers, [&](int round) {
         engine::RefreshJobList(w.database, requestFor(1 + round % bench::shopWorkCentres), days);
     });
@@ -238,6 +243,7 @@ void historyActions()
     printFigures("window: queue + strip + repaint", hover);
     printFigures("job list and strip read (program)", hoverOurs);
     printFigures("job list and strip read row by row", hoverSketched);
+    std::printf("  every hover repainted the floor plan inside the time: %s\n", repainted ? "yes" : "NO");
 
     // The door: the window shows a work centre, the pointer moves onto the door.
     const long long jobsBefore = count(fresh, "select count(*) from brontalo_schedule");
@@ -283,7 +289,7 @@ void historyActions()
     std::printf("  program and row-by-row forms show the same: %s\n", same ? "yes" : "NO");
 
     bench::report({"Hover from work centre to work centre (queue + strip + repaint)", shape,
-                   hover.median, std::nullopt, "< 16 ms", hover.median < 16, same});
+                   hover.median, std::nullopt, "< 16 ms", hover.median < 16, same && repainted});
     bench::report({"  job list and strip read, below the window", shape, hoverOurs.median,
                    hoverSketched.median, "-", true, same});
     bench::report({"Return to the sales-order door (planning run + pending list)", shape,
