@@ -94,7 +94,7 @@ void addOpenLines(BenchDatabase &bench, int lineCount)
     bench.exec("analyze");
 }
 
-// Runs both forms from the same state, ours three times: each plans, its new rows
+// Runs both forms from the same state, ours five times: each plans, its new rows
 // are kept for the comparison and then removed again. Returns the row for the table.
 bench::Row compare(BenchDatabase &bench, const std::string &title)
 {
@@ -110,7 +110,7 @@ bench::Row compare(BenchDatabase &bench, const std::string &title)
 
     engine::AutoScheduleResult ours;
     const bench::Figures oursTime = bench::timeRounds(
-        3, [&](int) { removeNewRows(); },
+        5, [&](int) { removeNewRows(); },
         [&](int) { ours = engine::AutoSchedule(bench.db(), companyId, currentDate); });
     bench.exec("create table bench_ours as " + rowColumns + newRows);
     removeNewRows();
@@ -130,7 +130,7 @@ bench::Row compare(BenchDatabase &bench, const std::string &title)
     std::printf("%s\n", title.c_str());
     std::printf("  statement per step: %9.1f ms  (%d lines, %d jobs)\n", perStepTime.median,
                 perStep.linesPlanned, perStep.jobsInserted);
-    std::printf("  AutoSchedule:       %9.1f ms  (%d lines, %d jobs; median of 3)\n",
+    std::printf("  AutoSchedule:       %9.1f ms  (%d lines, %d jobs; median of 5)\n",
                 oursTime.median, ours.linesPlanned, ours.jobsInserted);
     std::printf("  ratio:              %9.1f x\n", perStepTime.median / oursTime.median);
     std::printf("  same rows written:  %s\n", differing == 0 ? "yes" : "NO");

@@ -165,7 +165,7 @@ void firstPlanningRun()
     Window w(fresh);
     std::vector<std::int64_t> pendingShown;
     const bench::Figures window = bench::timeRounds(
-        3,
+        5,
         [&](int) {
             w.hover(1);
             w.drawn();
