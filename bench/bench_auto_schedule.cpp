@@ -15,6 +15,9 @@
 #include "dbaccess/startup.h"
 #include "engine/auto_schedule.h"
 #include "engine/date_text.h"
+#include "bench/report.h"
+#include "bench/shop.h"
+#include "bench/sketched.h"
 #include "tests/support/test_database.h"
 
 #include <algorithm>
@@ -44,6 +47,7 @@ long long count(BenchDatabase &bench, const std::string &sql) { return std::stol
 void buildPlant(BenchDatabase &bench)
 {
     data::EnsureOwnTables(bench.db());
+    data::ensureScheduleIndexes(bench.db()); // as the program does at start-up
     for (const char *sql : {
              "insert into res_currency(name,symbol) values ('EUR','€')",
              "insert into res_partner(name,type) values ('Shop','contact'),('Customer','contact')",
@@ -90,132 +94,51 @@ void addOpenLines(BenchDatabase &bench, int lineCount)
     bench.exec("analyze");
 }
 
-// The statement-per-step form, for comparison: one query for the route type and one
-// for the route per line, one insert per step through the updatable set, and the
-// planned line ids searched one by one. It plans the same rows.
-engine::AutoScheduleResult statementPerStep(Database &db)
-{
-    std::vector<std::int64_t> scheduled;
-    db.rsMain.open(data::jobs::linesWithAnyJob());
-    for (; !db.rsMain.eof(); db.rsMain.moveNext())
-        scheduled.push_back(db.rsMain.field(0).toInt());
-    db.rsMain.close();
-
-    engine::AutoScheduleResult result;
-    auto &rsMain = db.rsMain;
-    auto &rsAux = db.rsAux;
-    auto &rsEdit = db.rsEdit;
-    rsMain.open(data::erp::openLinesToPlan(companyId));
-    for (; !rsMain.eof(); rsMain.moveNext()) {
-        const std::int64_t lineId = rsMain.field("id").toInt();
-        if (std::find(scheduled.begin(), scheduled.end(), lineId) != scheduled.end())
-            continue;
-        rsAux.open("select routeid from brontalo_productroute where product_id=" +
-                   std::to_string(rsMain.field("product_id").toInt()));
-        std::int64_t routeId = 0;
-        if (rsAux.recordCount() > 0)
-            routeId = rsAux.field("routeid").toInt();
-        rsAux.close();
-        if (routeId <= 0)
-            continue;
-        const Date due = engine::dueDateOf(rsMain.field("commitment_date"),
-                                           rsMain.field("date_order"), currentDate);
-        rsAux.open("select * from brontalo_route where id=" + std::to_string(routeId) +
-                   " order by sequence");
-        if (rsAux.recordCount() == 0) {
-            rsAux.close();
-            continue;
-        }
-        rsEdit.open("select * from brontalo_schedule");
-        auto stepSlot = [&](int k) {
-            const auto &v = rsAux.field("step" + std::to_string(k));
-            return v.isNull() ? 0 : int(v.toInt());
-        };
-        int n = 1;
-        for (int k = 2; k <= 10 && stepSlot(k) > 0; ++k)
-            n = k;
-        std::vector<Date> dates(n + 1);
-        Date d = due;
-        for (int a = n; a >= 0; --a) {
-            dates[a] = d;
-            d = engine::previousWorkingDay(d);
-        }
-        const auto quantity = rsMain.field("qty_to_invoice").toDecimal();
-        for (int l = 1; l <= n && stepSlot(l) > 0; ++l) {
-            data::planning::RouteStep step;
-            step.slot = stepSlot(l);
-            const auto &rate = rsAux.field("runrate" + std::to_string(l));
-            const auto &least = rsAux.field("minhours" + std::to_string(l));
-            if (!rate.isNull())
-                step.runRate = rate.toDecimal();
-            if (!least.isNull())
-                step.minHours = least.toDecimal();
-            rsEdit.addNew();
-            rsEdit.setField("sequence", 0);
-            rsEdit.setField("status", data::jobs::Scheduled);
-            rsEdit.setField("solineid", lineId);
-            rsEdit.setField("workcenterid", step.slot);
-            rsEdit.setField("runhours", engine::runHoursOf(quantity, step));
-            rsEdit.setField("startdate", dates[l - 1]);
-            rsEdit.update();
-            ++result.jobsInserted;
-            if (l == 1)
-                ++result.linesPlanned;
-        }
-        rsEdit.close();
-        rsAux.close();
-    }
-    rsMain.close();
-    return result;
-}
-
-struct Timed
-{
-    double seconds = 0;
-    engine::AutoScheduleResult result;
-};
-
-Timed timed(const std::function<engine::AutoScheduleResult()> &run)
-{
-    const auto start = std::chrono::steady_clock::now();
-    Timed t;
-    t.result = run();
-    t.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return t;
-}
-
-// Runs both forms from the same state: each plans, its new rows are kept for the
-// comparison and then removed again.
-void compare(BenchDatabase &bench, const std::string &title)
+// Runs both forms from the same state, ours five times: each plans, its new rows
+// are kept for the comparison and then removed again. Returns the row for the table.
+bench::Row compare(BenchDatabase &bench, const std::string &title)
 {
     const std::string newRows =
         " from brontalo_schedule where id>" +
         std::to_string(count(bench, "select coalesce(max(id),0) from brontalo_schedule"));
     const std::string rowColumns =
         "select solineid,workcenterid,sequence,status,startdate,runhours";
+    auto removeNewRows = [&] {
+        bench.exec("delete" + newRows);
+        bench.exec("vacuum analyze brontalo_schedule");
+    };
 
-    const Timed ours =
-        timed([&] { return engine::AutoSchedule(bench.db(), companyId, currentDate); });
+    engine::AutoScheduleResult ours;
+    const bench::Figures oursTime = bench::timeRounds(
+        5, [&](int) { removeNewRows(); },
+        [&](int) { ours = engine::AutoSchedule(bench.db(), companyId, currentDate); });
     bench.exec("create table bench_ours as " + rowColumns + newRows);
-    bench.exec("delete" + newRows);
-    bench.exec("vacuum analyze brontalo_schedule");
+    removeNewRows();
 
-    const Timed perStep = timed([&] { return statementPerStep(bench.db()); });
+    engine::AutoScheduleResult perStep;
+    const bench::Figures perStepTime = bench::timeRounds(1, [&](int) {
+        perStep = bench::statementPerStepPlanning(bench.db(), companyId, currentDate);
+    });
     const long long differing =
         count(bench, "select count(*) from ((" + rowColumns + newRows +
                     " except all select * from bench_ours) union all (select * from bench_ours "
                     "except all " +
                     rowColumns + newRows + ")) d");
-    bench.exec("delete" + newRows);
+    removeNewRows();
     bench.exec("drop table bench_ours");
 
     std::printf("%s\n", title.c_str());
-    std::printf("  statement per step: %8.3f s  (%d lines, %d jobs)\n", perStep.seconds,
-                perStep.result.linesPlanned, perStep.result.jobsInserted);
-    std::printf("  AutoSchedule:       %8.3f s  (%d lines, %d jobs)\n", ours.seconds,
-                ours.result.linesPlanned, ours.result.jobsInserted);
-    std::printf("  ratio:              %8.1f x\n", perStep.seconds / ours.seconds);
+    std::printf("  statement per step: %9.1f ms  (%d lines, %d jobs)\n", perStepTime.median,
+                perStep.linesPlanned, perStep.jobsInserted);
+    std::printf("  AutoSchedule:       %9.1f ms  (%d lines, %d jobs; median of 5)\n",
+                oursTime.median, ours.linesPlanned, ours.jobsInserted);
+    std::printf("  ratio:              %9.1f x\n", perStepTime.median / oursTime.median);
     std::printf("  same rows written:  %s\n", differing == 0 ? "yes" : "NO");
+    bench::Row row;
+    row.oursMs = oursTime.median;
+    row.naiveMs = perStepTime.median;
+    row.sameResult = differing == 0 && ours.jobsInserted == perStep.jobsInserted;
+    return row;
 }
 
 } // namespace
@@ -227,7 +150,13 @@ int main()
         buildPlant(bench);
 
         addOpenLines(bench, 10'000);
-        compare(bench, "10,000 open lines, none planned (200 products, 3-step routes)");
+        bench::Row first =
+            compare(bench, "10,000 open lines, none planned (200 products, 3-step routes)");
+        first.action = "  planning run alone, below the window";
+        first.data = "10,000 open lines, none planned";
+        first.target = "-";
+        first.met = true;
+        bench::report(first);
 
         // 100,000 planned lines (three jobs each), then 1,000 new ones to plan.
         addOpenLines(bench, 90'000);
@@ -236,8 +165,13 @@ int main()
         bench.exec("vacuum analyze");
         const long long planned =
             count(bench, "select count(distinct solineid) from brontalo_schedule");
-        compare(bench, "\n" + std::to_string(planned) +
-                           " lines already planned, 1,000 open lines to plan");
+        bench::Row history = compare(bench, "\n" + std::to_string(planned) +
+                                                " lines already planned, 1,000 open lines to plan");
+        history.action = "Planning run with history";
+        history.data = bench::grouped(planned) + " lines planned, 1,000 new";
+        history.target = "<= 0.1 s";
+        history.met = history.oursMs <= 100;
+        bench::report(history);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "bench_auto_schedule: %s\n", error.what());
         return 1;

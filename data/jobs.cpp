@@ -79,17 +79,35 @@ std::string liveJobsOfWorkCentreBefore(int workCentreSlot, dbaccess::Date before
            " order by startdate,sequence";
 }
 
+std::string liveHoursPerSlot(int workCentreSlot, const std::vector<dbaccess::Date> &slotEnds)
+{
+    std::string slot = "case";
+    for (std::size_t i = 0; i < slotEnds.size(); ++i)
+        slot += " when startdate<" + sqlDate(slotEnds[i]) + " then " + std::to_string(i);
+    slot += " end";
+    return "select " + slot + " as slot,sum(runhours) as runhours from brontalo_schedule where "
+           "status>0 and workcenterid=" + std::to_string(workCentreSlot) + " and startdate<" +
+           sqlDate(slotEnds.back()) + " group by 1";
+}
+
 std::string liveJobsBefore(dbaccess::Date before)
 {
     return "select workcenterid,startdate,runhours from brontalo_schedule where startdate<" +
            sqlDate(before) + " and status>0";
 }
 
-std::string liveHoursPerDay(dbaccess::Date from, dbaccess::Date before)
+std::string liveHoursPerDay(dbaccess::Date from, dbaccess::Date before, int slots)
 {
+    std::string slotList;
+    for (int slot = 1; slot <= slots; ++slot)
+        slotList += (slot > 1 ? "," : "") + std::to_string(slot);
+    // Summed per slot and start day first, in the order the strip's index holds the
+    // jobs, which needs no hashing; the few sums of days before `from` then add up.
     return "select workcenterid,greatest(startdate," + sqlDate(from) +
-           ") as startdate,sum(runhours) as runhours from (" + liveJobsBefore(before) +
-           ") as live group by 1,2";
+           ") as startdate,sum(runhours) as runhours from (select workcenterid,startdate,"
+           "sum(runhours) as runhours from brontalo_schedule where workcenterid in(" +
+           slotList + ") and startdate<" + sqlDate(before) +
+           " and status>0 group by 1,2) as day group by 1,2";
 }
 
 std::string liveJobsOfLine(long long lineId, int loadedWorkCentres)

@@ -1,6 +1,7 @@
 #include "data/list_rows.h"
 
 #include "data/each_row.h"
+#include "data/erp_queries.h"
 #include "dbaccess/record_set.h"
 
 namespace data {
@@ -14,6 +15,11 @@ std::optional<dbaccess::Date> optionalDate(const dbaccess::Value &value)
     return value.toDate();
 }
 
+dbaccess::Decimal decimalOrZero(const dbaccess::Value &value)
+{
+    return value.isNull() ? dbaccess::Decimal() : value.toDecimal();
+}
+
 } // namespace
 
 std::vector<OrderLineRow> readOrderLines(dbaccess::RecordSet &rs, const std::string &sql,
@@ -25,8 +31,7 @@ std::vector<OrderLineRow> readOrderLines(dbaccess::RecordSet &rs, const std::str
         row.lineId = rs.field("id").toInt();
         const auto &product = rs.field("product_id");
         row.productId = product.isNull() ? 0 : product.toInt();
-        const auto &quantity = rs.field("qty_to_invoice");
-        row.quantity = quantity.isNull() ? dbaccess::Decimal() : quantity.toDecimal();
+        row.quantity = decimalOrZero(rs.field("qty_to_invoice"));
         row.lineName = rs.field("line_name").toText();
         row.orderName = rs.field("order_name").toText();
         row.customerName = rs.field("customerName").toText();
@@ -49,25 +54,32 @@ std::vector<OrderLineRow> readOrderLines(dbaccess::RecordSet &rs, const std::str
     return rows;
 }
 
-LineIdSet readLineIds(dbaccess::RecordSet &rs, const std::string &sql)
-{
-    LineIdSet ids;
-    eachRow(rs, sql, [&] {
-        const auto &id = rs.field(0);
-        if (!id.isNull())
-            ids.insert(id.toInt());
-    });
-    return ids;
-}
-
 std::vector<BookedJob> readBookedJobs(dbaccess::RecordSet &rs, const std::string &sql)
 {
     std::vector<BookedJob> jobs;
     eachRow(rs, sql, [&] {
-        const auto &hours = rs.field(1);
-        jobs.push_back({rs.field(0).toDate(), hours.isNull() ? dbaccess::Decimal() : hours.toDecimal()});
+        jobs.push_back({rs.field(0).toDate(), decimalOrZero(rs.field(1))});
     });
     return jobs;
+}
+
+std::vector<SlotHours> readSlotHours(dbaccess::RecordSet &rs, const std::string &sql)
+{
+    std::vector<SlotHours> slots;
+    eachRow(rs, sql, [&] {
+        slots.push_back({int(rs.field(0).toInt()), decimalOrZero(rs.field(1))});
+    });
+    return slots;
+}
+
+std::optional<std::int64_t> readFirstOpenLine(dbaccess::RecordSet &rs, int companyId)
+{
+    std::optional<std::int64_t> first;
+    eachRow(rs, erp::firstOpenLine(companyId), [&] {
+        if (!rs.field(0).isNull())
+            first = rs.field(0).toInt();
+    });
+    return first;
 }
 
 } // namespace data

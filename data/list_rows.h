@@ -42,12 +42,21 @@ struct BookedJob
     dbaccess::Decimal runHours;
 };
 
+// Live hours of the shown work centre in one slot of the strip.
+struct SlotHours
+{
+    int slot = 0;
+    dbaccess::Decimal hours;
+};
+
 using LineIdSet = std::unordered_set<std::int64_t>;
 
 // Each reader opens the set on the query, reads every row and closes it again.
 std::vector<OrderLineRow> readOrderLines(dbaccess::RecordSet &rs, const std::string &sql,
                                          bool withJobs);
-LineIdSet readLineIds(dbaccess::RecordSet &rs, const std::string &sql);
 std::vector<BookedJob> readBookedJobs(dbaccess::RecordSet &rs, const std::string &sql);
+std::vector<SlotHours> readSlotHours(dbaccess::RecordSet &rs, const std::string &sql);
+// The lowest id of the company's open lines, nothing when it has none.
+std::optional<std::int64_t> readFirstOpenLine(dbaccess::RecordSet &rs, int companyId);
 
 } // namespace data

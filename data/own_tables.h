@@ -28,9 +28,17 @@ bool catalogueHasWorkCentreTable(dbaccess::RecordSet &catalogue);
 // when it created them. A failing statement throws and leaves what was sent before.
 bool EnsureOwnTables(dbaccess::Database &database);
 
-// Indexes that keep the job list and the strip fast on a large schedule table. They
-// are created beside the table definitions, never inside them, and only when missing.
+// Indexes that keep the job list, the strip and the planning run fast on a large
+// schedule table. They are created beside the table definitions, never inside them,
+// and only when missing.
 const std::vector<std::string> &scheduleIndexes();
+// A partial index on the ERP's sale_order_line holding only the open lines (confirmed,
+// quantity left to invoice), so that the pending and dispatch views and the planning
+// run need not read every line the shop ever sold. The program never creates it: it
+// does not change the ERP's tables. A database administrator may (see the README), and
+// the reads use it where it exists.
+std::string openLineIndex();
+// The schedule indexes, each only when missing.
 void ensureScheduleIndexes(dbaccess::Database &database);
 
 } // namespace data

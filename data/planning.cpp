@@ -4,6 +4,7 @@
 
 #include "data/erp_queries.h"
 #include "data/jobs.h"
+#include "data/list_rows.h"
 #include "dbaccess/error.h"
 #include "dbaccess/record_set.h"
 #include "dbaccess/startup.h"
@@ -42,17 +43,16 @@ std::string routeSteps()
            " from brontalo_route";
 }
 
-std::string insertJobs(std::size_t jobCount)
+std::string insertJobs()
 {
-    // Every value travels as text and is cast to its column's type.
-    const std::string row = "(CAST(? AS integer),0," + std::to_string(jobs::Scheduled) +
-                            ",CAST(? AS integer),CAST(? AS date),CAST(? AS numeric))";
-    std::string sql = "insert into brontalo_schedule(workcenterid,sequence,status,solineid,"
-                      "startdate,runhours) values ";
-    sql.reserve(sql.size() + jobCount * (row.size() + 1));
-    for (std::size_t i = 0; i < jobCount; ++i)
-        sql += (i == 0 ? "" : ",") + row;
-    return sql;
+    // Every value travels in an array as text and is cast to its column's type; the
+    // ordinal keeps the ids in the order the jobs are given.
+    return "insert into brontalo_schedule(workcenterid,sequence,status,solineid,startdate,"
+           "runhours) select j.slot,0," +
+           std::to_string(jobs::Scheduled) +
+           ",j.line,j.start,j.hours from unnest(CAST(? AS integer[]),CAST(? AS integer[]),"
+           "CAST(? AS date[]),CAST(? AS numeric[])) with ordinality as j(slot,line,start,hours,n) "
+           "order by j.n";
 }
 
 std::unordered_map<std::int64_t, std::int64_t> readProductRoutes(dbaccess::Database &database)
@@ -85,10 +85,13 @@ std::unordered_map<std::int64_t, RouteSteps> readRoutes(dbaccess::Database &data
     return routes;
 }
 
-std::vector<OpenLine> readOpenLines(dbaccess::Database &database, int companyId)
+std::vector<OpenLine> readUnplannedLines(dbaccess::Database &database, int companyId)
 {
+    const auto first = readFirstOpenLine(database.rsMain, companyId);
+    if (!first)
+        return {};
     // Columns of the query: id, product_id, qty_to_invoice, commitment_date, date_order.
-    OpenResult rs(database.rsMain, erp::openLinesToPlan(companyId));
+    OpenResult rs(database.rsMain, erp::unplannedOpenLines(companyId, *first));
     std::vector<OpenLine> lines;
     lines.reserve(rs->recordCount());
     for (; !rs->eof(); rs->moveNext()) {
@@ -106,24 +109,29 @@ std::vector<OpenLine> readOpenLines(dbaccess::Database &database, int companyId)
 
 namespace {
 
+// Appends one element to the text of an array: "{a,b,…".
+void append(std::string &array, const std::string &element)
+{
+    array += array.empty() ? '{' : ',';
+    array += element;
+}
+
 void writeJobs(dbaccess::Database &database, std::span<const LineJobs> lines)
 {
-    std::size_t jobCount = 0;
-    for (const LineJobs &line : lines)
-        jobCount += line.jobs.size();
-    if (jobCount == 0)
-        return;
-    std::vector<dbaccess::Value> parameters;
-    parameters.reserve(jobCount * 4);
+    std::string slots, lineIds, starts, hours;
     for (const LineJobs &line : lines) {
+        const std::string lineId = std::to_string(line.lineId);
         for (const NewJob &job : line.jobs) {
-            parameters.emplace_back(job.workCentreSlot);
-            parameters.emplace_back(line.lineId);
-            parameters.emplace_back(job.startDate);
-            parameters.emplace_back(job.runHours);
+            append(slots, std::to_string(job.workCentreSlot));
+            append(lineIds, lineId);
+            append(starts, job.startDate.isoText());
+            append(hours, job.runHours.toString());
         }
     }
-    database.rsEdit.execute(insertJobs(jobCount), parameters);
+    if (slots.empty())
+        return;
+    database.rsEdit.execute(insertJobs(),
+                            {slots + '}', lineIds + '}', starts + '}', hours + '}'});
 }
 
 } // namespace

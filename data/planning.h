@@ -16,9 +16,9 @@ namespace dbaccess {
 struct Database;
 }
 
-// What the auto-scheduler reads and writes. Each read is one query for the whole run,
-// held in memory with hashed look-ups; the jobs of a line are only ever written in
-// the same statement, so a line has all its jobs or none.
+// What the auto-scheduler reads and writes. Each read is a query or two for the whole
+// run, held in memory with hashed look-ups; the jobs of a line are only ever written
+// in the same statement, so a line has all its jobs or none.
 namespace data::planning {
 
 inline constexpr int maxRouteSteps = 10;
@@ -62,24 +62,27 @@ struct LineJobs
 std::string productRoutes();
 // Steps, run rates and minimum hours of every route type.
 std::string routeSteps();
-// A multi-row insert of `jobCount` jobs; parameters per job are slot, line id, start
-// date and run hours.
-std::string insertJobs(std::size_t jobCount);
+// Inserts any number of jobs in one statement, in the order given: four parameters,
+// each an array as text ('{1,2}'), of the slots, line ids, start dates and run hours.
+std::string insertJobs();
+// Lines whose jobs go into one statement: a run of 10,000 lines takes two.
+inline constexpr std::size_t linesPerStatement = 5000;
 
 // Product id → route id of the product's assignment row with the lowest id (0 when
 // that row's route id is NULL). Rows without a product are left out.
 std::unordered_map<std::int64_t, std::int64_t> readProductRoutes(dbaccess::Database &database);
 // Route id → its ten steps.
 std::unordered_map<std::int64_t, RouteSteps> readRoutes(dbaccess::Database &database);
-// The company's open lines in ascending line id.
-std::vector<OpenLine> readOpenLines(dbaccess::Database &database, int companyId);
+// The company's open lines that have no job row at all, in ascending line id.
+std::vector<OpenLine> readUnplannedLines(dbaccess::Database &database, int companyId);
 
 // Inserts the jobs of one line in a single statement, so that a failure leaves the
 // line without any row. Does nothing for an empty list.
 void insertJobsOfLine(dbaccess::Database &database, const LineJobs &line);
-// Inserts the jobs of several lines in a single statement. Should it fail, it wrote
-// nothing, and the lines are inserted again one statement each, in order: the lines
-// before the failing one end up planned, and that line's own error is thrown.
+// Inserts the jobs of several lines (up to `linesPerStatement`) in a single statement.
+// Should it fail, it wrote nothing, and the lines are inserted again one statement
+// each, in order: the lines before the failing one end up planned, and that line's own
+// error is thrown.
 void insertJobsOfLines(dbaccess::Database &database, const std::vector<LineJobs> &lines);
 
 } // namespace data::planning

@@ -32,6 +32,18 @@ void Connection::open(const std::string &connectionString)
                     detail.sqlState);
     }
     m_dbc = dbc;
+    // Every statement of the program is short and waited for by the user: parallel
+    // workers cost more to start than they save on them, on a server the ERP's own
+    // users share, so the session plans without them.
+    try {
+        odbc::Statement stmt(dbc);
+        auto setting = odbc::toWide("SET max_parallel_workers_per_gather=0");
+        odbc::check(SQLExecDirectW(stmt.get(), setting.data(), SQLINTEGER(setting.size())),
+                    SQL_HANDLE_STMT, stmt.get(), "could not set up the database session");
+    } catch (...) {
+        close();
+        throw;
+    }
 }
 
 bool Connection::isDead() const

@@ -1,7 +1,5 @@
 #include "engine/auto_schedule.h"
 
-#include "data/jobs.h"
-#include "data/list_rows.h"
 #include "dbaccess/startup.h"
 #include "engine/date_text.h"
 
@@ -15,10 +13,6 @@ using dbaccess::Decimal;
 namespace {
 
 const Decimal leastRunHours = Decimal::fromUnits(80'000'000); // 0.08
-
-// Lines written per statement: one round trip for many lines instead of one per
-// line, and at most 8,000 bound values per statement.
-constexpr std::size_t linesPerStatement = 200;
 
 // a / b rounded once, halves to even, to the three places of the runhours column.
 Decimal quotientToThreePlaces(Decimal a, Decimal b)
@@ -103,10 +97,13 @@ std::optional<std::string> whyJobsCannotBeStored(const std::vector<NewJob> &jobs
 AutoScheduleResult AutoSchedule(dbaccess::Database &db, int companyId, dbaccess::Date currentDate)
 {
     namespace planning = data::planning;
-    const auto planned = data::readLineIds(db.rsMain, data::jobs::linesWithAnyJob());
+    // The database finds the lines without jobs; with nothing new to plan, that one
+    // query is the whole run.
+    const auto lines = planning::readUnplannedLines(db, companyId);
+    if (lines.empty())
+        return {};
     const auto routeOfProduct = planning::readProductRoutes(db);
     const auto routes = planning::readRoutes(db);
-    const auto lines = planning::readOpenLines(db, companyId);
 
     // Planned lines are written a batch at a time; a failing batch still leaves the
     // lines before the faulty one planned (see insertJobsOfLines).
@@ -121,7 +118,7 @@ AutoScheduleResult AutoSchedule(dbaccess::Database &db, int companyId, dbaccess:
         batch.clear();
     };
     for (const planning::OpenLine &line : lines) {
-        if (planned.contains(line.id) || !line.productId)
+        if (!line.productId)
             continue;
         const auto routeId = routeOfProduct.find(*line.productId);
         if (routeId == routeOfProduct.end() || routeId->second <= 0)
@@ -138,7 +135,7 @@ AutoScheduleResult AutoSchedule(dbaccess::Database &db, int companyId, dbaccess:
             continue;
         }
         batch.push_back({line.id, std::move(jobs)});
-        if (batch.size() == linesPerStatement)
+        if (batch.size() == planning::linesPerStatement)
             write();
     }
     write();

@@ -153,10 +153,9 @@ stripLook(const JobListRequest &request, const CalendarDays &days,
 
 } // namespace
 
-std::array<Decimal, calendarSlotCount> bookedHoursPerSlot(const CalendarDays &days,
-                                                          const std::vector<data::BookedJob> &jobs)
+SlotHours bookedHoursPerSlot(const CalendarDays &days, const std::vector<data::BookedJob> &jobs)
 {
-    std::array<Decimal, calendarSlotCount> booked{};
+    SlotHours booked{};
     for (const auto &job : jobs) {
         // Slot ends ascend, so the first slot ending after the start is found by bisection.
         const auto slot = std::upper_bound(days.begin(), days.end(), job.start,
@@ -169,10 +168,22 @@ std::array<Decimal, calendarSlotCount> bookedHoursPerSlot(const CalendarDays &da
     return booked;
 }
 
+SlotHours readBookedHours(dbaccess::RecordSet &rs, int workCentreSlot, const CalendarDays &days)
+{
+    std::vector<dbaccess::Date> ends;
+    for (const CalendarSlot &slot : days)
+        ends.push_back(slot.end);
+    SlotHours booked{};
+    for (const auto &slot :
+         data::readSlotHours(rs, data::jobs::liveHoursPerSlot(workCentreSlot, ends)))
+        if (slot.slot >= 0 && slot.slot < calendarSlotCount)
+            booked[std::size_t(slot.slot)] += slot.hours;
+    return booked;
+}
+
 JobListResult buildJobList(const JobListRequest &request, const CalendarDays &days,
                            const std::vector<data::OrderLineRow> &rows,
-                           const data::LineIdSet &excluded,
-                           const std::vector<data::BookedJob> &bookedJobs)
+                           const data::LineIdSet &excluded, const SlotHours &booked)
 {
     JobListResult result;
     const bool excludes =
@@ -193,7 +204,7 @@ JobListResult buildJobList(const JobListRequest &request, const CalendarDays &da
         result.total = "Total Hrs: " + total.toString();
 
     if (request.selectedWc >= 1) {
-        result.booked = bookedHoursPerSlot(days, bookedJobs);
+        result.booked = booked;
         result.strip = stripLook(request, days, result.booked);
     }
     return result;
@@ -203,25 +214,25 @@ JobListResult RefreshJobList(dbaccess::Database &database, const JobListRequest 
                              const CalendarDays &days)
 {
     auto &rs = database.rsMain;
-    data::LineIdSet excluded;
     std::vector<data::OrderLineRow> rows;
-    if (request.selectedWc == views::pending) {
-        excluded = data::readLineIds(rs, data::jobs::linesWithAnyJob());
-        rows = data::readOrderLines(rs, data::erp::pendingLines(request.companyId), false);
-    } else if (request.selectedWc == views::dispatch) {
-        excluded = data::readLineIds(rs, data::jobs::linesWithUnfinishedJobs());
-        rows = data::readOrderLines(rs, data::erp::dispatchLines(request.companyId), false);
+    if (request.selectedWc == views::pending || request.selectedWc == views::dispatch) {
+        // Without an open line both lists are empty.
+        if (const auto first = data::readFirstOpenLine(rs, request.companyId))
+            rows = data::readOrderLines(
+                rs,
+                request.selectedWc == views::pending
+                    ? data::erp::pendingLines(request.companyId, *first)
+                    : data::erp::dispatchLines(request.companyId, *first),
+                false);
     } else {
         rows = data::readOrderLines(
             rs, data::erp::workCentreQueue(request.companyId, request.selectedWc), true);
     }
 
-    std::vector<data::BookedJob> booked;
+    SlotHours booked{};
     if (request.selectedWc >= 1)
-        booked = data::readBookedJobs(
-            rs, data::jobs::liveJobsOfWorkCentreBefore(request.selectedWc,
-                                                       days[calendarSlotCount - 1].end));
-    return buildJobList(request, days, rows, excluded, booked);
+        booked = readBookedHours(rs, request.selectedWc, days);
+    return buildJobList(request, days, rows, {}, booked);
 }
 
 } // namespace engine

@@ -12,7 +12,8 @@
 
 namespace dbaccess {
 struct Database;
-}
+class RecordSet;
+} // namespace dbaccess
 
 namespace engine {
 
@@ -63,6 +64,8 @@ struct JobRowView
     std::int64_t productId = 0;
     std::string customer;
     std::string note;
+
+    bool operator==(const JobRowView &) const = default;
 };
 
 // The look of one calendar slot for the selected work centre.
@@ -73,6 +76,8 @@ struct StripSlotView
     std::optional<std::string> freeText;  // "(n)"; nothing: keep the current text
     Rgb freeColour = colours::freeGreen;
     Rgb captionColour = colours::darkGrey;
+
+    bool operator==(const StripSlotView &) const = default;
 };
 
 struct JobListResult
@@ -82,24 +87,32 @@ struct JobListResult
     // Booked hours per slot, and the strip's look, for every view but the pending one.
     std::optional<std::array<StripSlotView, calendarSlotCount>> strip;
     std::array<dbaccess::Decimal, calendarSlotCount> booked{};
+
+    bool operator==(const JobListResult &) const = default;
 };
 
 // The status picture of a job status: 0 in progress, 1 paused, 2 completed, 3 scheduled.
 int statusPicture(int status);
 
-// Builds the list from rows already read. `excluded` holds the lines the pending or
-// dispatch view leaves out; `bookedJobs` the live jobs of the selected work centre.
+using SlotHours = std::array<dbaccess::Decimal, calendarSlotCount>;
+
+// Builds the list from rows already read. `excluded` holds lines the pending or
+// dispatch view leaves out (the database leaves them out already when it reads the
+// view); `booked` the live hours of the selected work centre per slot.
 JobListResult buildJobList(const JobListRequest &request, const CalendarDays &days,
                            const std::vector<data::OrderLineRow> &rows,
-                           const data::LineIdSet &excluded,
-                           const std::vector<data::BookedJob> &bookedJobs);
+                           const data::LineIdSet &excluded, const SlotHours &booked);
 
 // The booked hours of each slot: a job counts in the first slot that ends after its
 // start, so a job before the strip counts in slot 0 and one after it nowhere.
-std::array<dbaccess::Decimal, calendarSlotCount>
-bookedHoursPerSlot(const CalendarDays &days, const std::vector<data::BookedJob> &jobs);
+SlotHours bookedHoursPerSlot(const CalendarDays &days, const std::vector<data::BookedJob> &jobs);
 
-// Reads the view's rows (two or three queries) and builds the list.
+// The live hours of one work-centre slot per strip slot, summed by the database by
+// the same rule, however many jobs the work centre has had.
+SlotHours readBookedHours(dbaccess::RecordSet &rs, int workCentreSlot, const CalendarDays &days);
+
+// Reads the view's rows (the pending and dispatch lists: the first open line, then the
+// list; a queue: one query; and one for the strip) and builds the list.
 JobListResult RefreshJobList(dbaccess::Database &database, const JobListRequest &request,
                              const CalendarDays &days);
 

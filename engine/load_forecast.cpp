@@ -63,25 +63,27 @@ LoadForecast computeLoadForecast(const std::vector<ForecastJob> &jobs,
     return forecast;
 }
 
-std::vector<ForecastJob> readForecastJobs(dbaccess::RecordSet &rs, Date currentDate)
+std::vector<ForecastJob> readForecastJobs(dbaccess::RecordSet &rs, Date currentDate, int slots)
 {
     std::vector<ForecastJob> jobs;
-    data::eachRow(
-        rs, data::jobs::liveHoursPerDay(currentDate, currentDate.addDays(forecastDayCount)), [&] {
-            const dbaccess::Value &slot = rs.field(0);
-            const dbaccess::Value &hours = rs.field(2);
-            // A job without a work centre lands on no row, like one of an unloaded slot.
-            jobs.push_back({slot.isNull() ? 0 : int(slot.toInt()), rs.field(1).toDate(),
-                            hours.isNull() ? Decimal() : hours.toDecimal()});
-        });
+    if (slots < 1)
+        return jobs;
+    const auto sql =
+        data::jobs::liveHoursPerDay(currentDate, currentDate.addDays(forecastDayCount), slots);
+    data::eachRow(rs, sql, [&] {
+        const dbaccess::Value &hours = rs.field(2);
+        jobs.push_back({int(rs.field(0).toInt()), rs.field(1).toDate(),
+                        hours.isNull() ? Decimal() : hours.toDecimal()});
+    });
     return jobs;
 }
 
 LoadForecast ForecastLoad(dbaccess::Database &database,
                           std::span<const WorkCentreCapacity> workCentres, Date currentDate)
 {
-    return computeLoadForecast(readForecastJobs(database.rsMain, currentDate), workCentres,
-                               currentDate);
+    return computeLoadForecast(
+        readForecastJobs(database.rsMain, currentDate, int(workCentres.size())), workCentres,
+        currentDate);
 }
 
 } // namespace engine

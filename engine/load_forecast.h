@@ -74,9 +74,11 @@ LoadForecast computeLoadForecast(const std::vector<ForecastJob> &jobs,
                                  std::span<const WorkCentreCapacity> workCentres,
                                  dbaccess::Date currentDate);
 
-// The live hours of every work centre and every company starting before the end of
-// the 23 days, summed per slot and day by the database (overdue ones on the first).
-std::vector<ForecastJob> readForecastJobs(dbaccess::RecordSet &rs, dbaccess::Date currentDate);
+// The live hours of every company on work-centre slots 1 … `slots` starting before the
+// end of the 23 days, summed per slot and day by the database (overdue ones on the
+// first). Jobs of other slots are left in the database: the forecast has no row for them.
+std::vector<ForecastJob> readForecastJobs(dbaccess::RecordSet &rs, dbaccess::Date currentDate,
+                                          int slots);
 
 // Reads the live jobs through rsMain and computes the forecast.
 LoadForecast ForecastLoad(dbaccess::Database &database,

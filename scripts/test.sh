@@ -13,20 +13,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/nu
 cmake --build "$build" -j2
 echo "Build took $(( $(date +%s) - start )) s."
 
-# Leave a server that was already running (the demo's) as it was.
-started_here=0
-if ! bash "$root/scripts/pg.sh" status >/dev/null 2>&1; then
-    bash "$root/scripts/pg.sh" start
-    started_here=1
-fi
-stop_server() { [ "$started_here" = 1 ] && bash "$root/scripts/pg.sh" stop; return 0; }
-trap stop_server EXIT
-
-export BRONTALO_TEST_PG_HOST="$BRONTALO_PG_HOST"
-export BRONTALO_TEST_PG_PORT="$BRONTALO_PG_PORT"
-export BRONTALO_TEST_PG_USER="$BRONTALO_PG_USER"
-export BRONTALO_TEST_PG_PASSWORD="$BRONTALO_PG_PASSWORD"
-export QT_QPA_PLATFORM=offscreen
+source "$root/scripts/private-server.sh"
 
 start=$(date +%s)
 ctest --test-dir "$build" -j2 --output-on-failure --no-tests=error

@@ -135,6 +135,31 @@ INSTANTIATE_TEST_SUITE_P(
                        false, "public.brontalo_workcenter", "public.brontalo_workcenter", "0"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST_F(OwnTablesTest, StartUpLeavesTheIndexesTheReadsUseAndOnlyThose)
+{
+    data::EnsureOwnTables(db());
+    // Indexes an earlier start-up made that the strip's index now serves.
+    exec("CREATE INDEX brontalo_schedule_start ON brontalo_schedule (workcenterid, startdate) "
+         "WHERE status>0");
+    exec("CREATE INDEX brontalo_schedule_day ON brontalo_schedule (startdate) INCLUDE "
+         "(workcenterid, runhours) WHERE status>0");
+    const std::string indexes =
+        "select string_agg(tablename||'.'||indexname, ' ' order by tablename, indexname) from "
+        "pg_indexes where indexname like 'brontalo%' and indexname not like '%pkey'";
+    const std::string expected =
+        "brontalo_schedule.brontalo_schedule_line brontalo_schedule.brontalo_schedule_line_start "
+        "brontalo_schedule.brontalo_schedule_queue brontalo_schedule.brontalo_schedule_strip";
+    data::ensureScheduleIndexes(db());
+    EXPECT_EQ(scalar(indexes), expected);
+    data::ensureScheduleIndexes(db());
+    EXPECT_EQ(scalar(indexes), expected) << "a second start changes nothing";
+    EXPECT_EQ(scalar("select count(*) from pg_indexes where tablename='sale_order_line' and "
+                     "indexname like 'brontalo%'"),
+              "0")
+        << "the ERP's tables are never changed";
+}
+
+
 TEST_F(OwnTablesTest, CompanyNameIsThatOfTheConfiguredCompany)
 {
     exec("INSERT INTO res_currency(id,name,symbol) VALUES (1,'EUR','E')");

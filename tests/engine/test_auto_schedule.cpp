@@ -366,6 +366,32 @@ TEST_F(AutoScheduleRun, LinesWithoutAUsableRouteAreRetriedOnEveryRun)
     EXPECT_EQ(jobsOf(waiting[4]), "4@2026-03-06:0.080 2@2026-03-09:0.080 6@2026-03-10:0.080");
 }
 
+TEST_F(AutoScheduleRun, LinesBeyondOneStatementAreAllPlannedOnceInLineOrder)
+{
+    const int lines = int(data::planning::linesPerStatement) + 2;
+    exec("insert into sale_order_line(order_id,name,company_id,state,product_id,product_uom,"
+         "product_uom_qty,qty_to_invoice,price_unit,customer_lead) select " +
+         std::to_string(erp.order(1, dueWednesday)) + ",'Line '||g,1,'sale'," +
+         std::to_string(frame) + "," + std::to_string(erp.defaultUnit()) +
+         ",50,50,0,0 from generate_series(1," + std::to_string(lines) + ") g");
+
+    const auto result = run();
+    EXPECT_EQ(result.linesPlanned, lines);
+    EXPECT_EQ(result.jobsInserted, 3 * lines);
+    EXPECT_EQ(jobCount(), std::to_string(3 * lines));
+    EXPECT_EQ(scalar("select count(*) from (select solineid from brontalo_schedule group by 1 "
+                     "having count(*)<>3 or string_agg(workcenterid||'@'||startdate||':'||"
+                     "runhours,' ' order by id)<>'1@2026-03-06:5.000 2@2026-03-09:1.000 "
+                     "6@2026-03-10:0.080') as wrong"),
+                     "0")
+        << "every line has its three jobs once, the last statement's lines too";
+    EXPECT_EQ(scalar("select count(*) from (select row_number() over (order by id) as byId,"
+                     "row_number() over (order by solineid,id) as byLine from brontalo_schedule) "
+                     "as o where byId<>byLine"),
+              "0")
+        << "job ids follow the lines' order across statements";
+}
+
 TEST_F(AutoScheduleRun, OldestRouteAssignmentOfAProductDecides)
 {
     const int twice = erp.product("Assigned twice");

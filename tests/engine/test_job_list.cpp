@@ -152,7 +152,8 @@ TEST(JobList, StripShowsBookedHoursAgainstCapacity)
         {friday.addDays(20), dec("8")},     // slot 20: counted like any other
         {friday.addDays(23), dec("4")},     // after the strip: nowhere
     };
-    const auto result = engine::buildJobList(request(2), days, {}, {}, booked);
+    const auto result =
+        engine::buildJobList(request(2), days, {}, {}, engine::bookedHoursPerSlot(days, booked));
     ASSERT_TRUE(result.strip.has_value());
     const auto &strip = *result.strip;
     EXPECT_EQ(result.booked[0], dec("3.5"));
