@@ -14,6 +14,10 @@
 namespace data::planning {
 
 namespace {
+constexpr int planningLockKey = 0x42524f4e; // "BRON"
+}
+
+namespace {
 
 std::optional<dbaccess::Decimal> optionalDecimal(const dbaccess::Value &value)
 {
@@ -141,17 +145,46 @@ void insertJobsOfLine(dbaccess::Database &database, const LineJobs &line)
     writeJobs(database, {&line, 1});
 }
 
+void lockPlanningRun(dbaccess::Database &database, int companyId)
+{
+    // The first key says "a planning run of Brontalo", the second whose.
+    eachRow(database.rsMain,
+            "select pg_advisory_xact_lock(" + std::to_string(planningLockKey) + "," +
+                std::to_string(companyId) + ")",
+            [] {});
+}
+
+namespace {
+
+// Runs `write`; inside a transaction a failed statement would spoil every later one, so
+// there it is undone to a savepoint and the transaction goes on.
+template <typename Write> void undoneWhenItFails(dbaccess::Database &database, Write write)
+{
+    const bool inTransaction = database.connection.inTransaction();
+    if (inTransaction)
+        database.rsEdit.execute("SAVEPOINT brontalo_jobs");
+    try {
+        write();
+    } catch (const dbaccess::Error &) {
+        if (inTransaction)
+            database.rsEdit.execute("ROLLBACK TO SAVEPOINT brontalo_jobs");
+        throw;
+    }
+}
+
+} // namespace
+
 void insertJobsOfLines(dbaccess::Database &database, const std::vector<LineJobs> &lines)
 {
     try {
-        writeJobs(database, lines);
-    } catch (const dbaccess::Error &) {
-        if (lines.size() <= 1)
+        undoneWhenItFails(database, [&] { writeJobs(database, lines); });
+    } catch (const dbaccess::Error &error) {
+        if (lines.size() <= 1 || error.connectionLost())
             throw;
         // The statement wrote nothing: redo it line by line to keep the lines before
         // the faulty one and to report the faulty line's own error.
         for (const LineJobs &line : lines)
-            insertJobsOfLine(database, line);
+            undoneWhenItFails(database, [&] { insertJobsOfLine(database, line); });
     }
 }
 

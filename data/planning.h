@@ -76,6 +76,11 @@ std::unordered_map<std::int64_t, RouteSteps> readRoutes(dbaccess::Database &data
 // The company's open lines that have no job row at all, in ascending line id.
 std::vector<OpenLine> readUnplannedLines(dbaccess::Database &database, int companyId);
 
+// Waits until no other planning run of the company holds its lock, and holds it until
+// the end of the transaction it is taken in: two program instances that plan at the
+// same moment plan one after the other, and the second finds the first's jobs.
+void lockPlanningRun(dbaccess::Database &database, int companyId);
+
 // Inserts the jobs of one line in a single statement, so that a failure leaves the
 // line without any row. Does nothing for an empty list.
 void insertJobsOfLine(dbaccess::Database &database, const LineJobs &line);

@@ -73,4 +73,39 @@ void *Connection::handle() const
     return m_dbc;
 }
 
+Transaction::Transaction(Connection &connection) : m_connection(connection)
+{
+    const auto dbc = static_cast<SQLHDBC>(connection.handle());
+    odbc::check(SQLSetConnectAttrW(dbc, SQL_ATTR_AUTOCOMMIT,
+                                   reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
+                SQL_HANDLE_DBC, dbc, "could not start a transaction");
+    connection.m_inTransaction = true;
+}
+
+Transaction::~Transaction()
+{
+    if (m_open)
+        end(false);
+}
+
+void Transaction::commit() { end(true); }
+
+void Transaction::end(bool keep)
+{
+    m_open = false;
+    m_connection.m_inTransaction = false;
+    if (!m_connection.isOpen())
+        return;
+    const auto dbc = static_cast<SQLHDBC>(m_connection.handle());
+    const SQLRETURN ended = SQLEndTran(SQL_HANDLE_DBC, dbc, keep ? SQL_COMMIT : SQL_ROLLBACK);
+    odbc::Diagnostics failure;
+    if (!SQL_SUCCEEDED(ended))
+        failure = odbc::diagnostics(SQL_HANDLE_DBC, dbc);
+    // Back to one transaction per statement, whatever the end gave.
+    SQLSetConnectAttrW(dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+    if (keep && !SQL_SUCCEEDED(ended))
+        throw Error("the transaction could not be committed: " + failure.message,
+                    failure.sqlState);
+}
+
 } // namespace dbaccess

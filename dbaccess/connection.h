@@ -27,8 +27,34 @@ public:
     // The connection handle (SQLHDBC) for the record sets of this layer.
     void *handle() const;
 
+    // True between the start and the end of a Transaction on this connection.
+    bool inTransaction() const { return m_inTransaction; }
+
 private:
+    friend class Transaction;
     void *m_dbc = nullptr;
+    bool m_inTransaction = false;
+};
+
+// Statements sent on the connection while it lives form one transaction: all of them
+// count once `commit` succeeded, none of them when it goes away without (an error, a
+// lost connection). Afterwards every statement commits on its own again.
+class Transaction final
+{
+public:
+    explicit Transaction(Connection &connection);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    // Throws dbaccess::Error when the database could not commit.
+    void commit();
+
+private:
+    void end(bool keep);
+
+    Connection &m_connection;
+    bool m_open = true;
 };
 
 } // namespace dbaccess

@@ -1,5 +1,6 @@
 #include "engine/auto_schedule.h"
 
+#include "dbaccess/error.h"
 #include "dbaccess/startup.h"
 #include "engine/date_text.h"
 
@@ -97,11 +98,17 @@ std::optional<std::string> whyJobsCannotBeStored(const std::vector<NewJob> &jobs
 AutoScheduleResult AutoSchedule(dbaccess::Database &db, int companyId, dbaccess::Date currentDate)
 {
     namespace planning = data::planning;
+    // One run of the company at a time, across program instances: the lock is held to
+    // the end of the run's transaction, and the lines without jobs are found inside it.
+    dbaccess::Transaction run(db.connection);
+    planning::lockPlanningRun(db, companyId);
     // The database finds the lines without jobs; with nothing new to plan, that one
     // query is the whole run.
     const auto lines = planning::readUnplannedLines(db, companyId);
-    if (lines.empty())
+    if (lines.empty()) {
+        run.commit();
         return {};
+    }
     const auto routeOfProduct = planning::readProductRoutes(db);
     const auto routes = planning::readRoutes(db);
 
@@ -117,28 +124,36 @@ AutoScheduleResult AutoSchedule(dbaccess::Database &db, int companyId, dbaccess:
         }
         batch.clear();
     };
-    for (const planning::OpenLine &line : lines) {
-        if (!line.productId)
-            continue;
-        const auto routeId = routeOfProduct.find(*line.productId);
-        if (routeId == routeOfProduct.end() || routeId->second <= 0)
-            continue;
-        const auto route = routes.find(routeId->second);
-        if (route == routes.end())
-            continue;
-        auto jobs = planLine(dueDateOf(line.commitmentDate, line.orderDate, currentDate),
-                             line.quantity, route->second);
-        if (jobs.empty())
-            continue;
-        if (auto reason = whyJobsCannotBeStored(jobs)) {
-            result.notPlanned.push_back({line.id, std::move(*reason)});
-            continue;
+    try {
+        for (const planning::OpenLine &line : lines) {
+            if (!line.productId)
+                continue;
+            const auto routeId = routeOfProduct.find(*line.productId);
+            if (routeId == routeOfProduct.end() || routeId->second <= 0)
+                continue;
+            const auto route = routes.find(routeId->second);
+            if (route == routes.end())
+                continue;
+            auto jobs = planLine(dueDateOf(line.commitmentDate, line.orderDate, currentDate),
+                                 line.quantity, route->second);
+            if (jobs.empty())
+                continue;
+            if (auto reason = whyJobsCannotBeStored(jobs)) {
+                result.notPlanned.push_back({line.id, std::move(*reason)});
+                continue;
+            }
+            batch.push_back({line.id, std::move(jobs)});
+            if (batch.size() == planning::linesPerStatement)
+                write();
         }
-        batch.push_back({line.id, std::move(jobs)});
-        if (batch.size() == planning::linesPerStatement)
-            write();
+        write();
+    } catch (const dbaccess::Error &error) {
+        // The lines written before the faulty one stay planned.
+        if (!error.connectionLost())
+            run.commit();
+        throw;
     }
-    write();
+    run.commit();
     return result;
 }
 

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
+#include <thread>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -422,6 +426,57 @@ TEST_F(AutoScheduleRun, LineIsPlannedWholeOrNotAtAll)
     EXPECT_EQ(next.jobsInserted, 6);
     EXPECT_EQ(jobsOf(broken), "1@2026-03-06:0.080 2@2026-03-09:0.080 7@2026-03-10:0.080");
     EXPECT_EQ(jobsOf(after), jobsOf(before));
+}
+
+TEST_F(AutoScheduleRun, TwoPlannersAtOnceNeverPlanALineTwice)
+{
+    // Two program instances, each with its own connection, reach the sales-order door at
+    // the same moment, round after round, while new lines keep coming in.
+    auto instance = [&] {
+        auto database = std::make_unique<dbaccess::Database>();
+        database->settings = fresh.settings();
+        database->connection.open(dbaccess::connectionString(database->settings));
+        return database;
+    };
+    const auto first = instance();
+    const auto second = instance();
+    constexpr int rounds = 25;
+    constexpr int newLinesPerRound = 40;
+    int planned = 0;
+    const std::string order = std::to_string(erp.order(1, dueWednesday));
+    const std::string unit = std::to_string(erp.defaultUnit());
+    for (int round = 0; round < rounds; ++round) {
+        exec("insert into sale_order_line(order_id,name,company_id,state,product_id,product_uom,"
+             "product_uom_qty,qty_to_invoice,qty_delivered,qty_invoiced,price_unit,customer_lead) "
+             "select " + order + ",'line',1,'sale'," + std::to_string(frame) + "," + unit +
+             ",5,5,0,0,0,0 from generate_series(1," + std::to_string(newLinesPerRound) + ")");
+        std::atomic<int> ready{0};
+        engine::AutoScheduleResult results[2];
+        std::string failures[2];
+        auto plan = [&](dbaccess::Database *database, int k) {
+            ++ready;
+            while (ready < 2) {
+            }
+            try {
+                results[k] = engine::AutoSchedule(*database, 1, today);
+            } catch (const std::exception &error) {
+                failures[k] = error.what();
+            }
+        };
+        std::thread a(plan, first.get(), 0);
+        std::thread b(plan, second.get(), 1);
+        a.join();
+        b.join();
+        ASSERT_EQ(failures[0] + failures[1], "");
+        // Between them the two runs planned every new line, and each exactly once.
+        EXPECT_EQ(results[0].linesPlanned + results[1].linesPlanned, newLinesPerRound)
+            << "round " << round;
+        planned += newLinesPerRound;
+    }
+    EXPECT_EQ(scalar("select count(*) from (select solineid from brontalo_schedule group by "
+                     "solineid having count(*)<>3) as twice"),
+              "0");
+    EXPECT_EQ(jobCount(), std::to_string(3 * planned));
 }
 
 } // namespace
