@@ -13,7 +13,8 @@ namespace data::bills {
 // template's bills that name no variant; within each group the lowest sequence (none
 // after every number), then the lowest id; of company `companyId` or shared by every
 // company (company NULL). A bill made for another variant is never used.
-std::string chosenBills(int companyId);
+// `variants`, when given, is an SQL condition on p.id that limits the variants looked at.
+std::string chosenBills(int companyId, const std::string &variants = {});
 
 // An SQL expression: `quantity`, counted in the uom_uom row joined as `fromUnit`, in the
 // unit joined as `toUnit`, to 9 places. Within a unit category, a quantity divided by

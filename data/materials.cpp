@@ -35,19 +35,23 @@ QuantityByProduct readQuantities(dbaccess::RecordSet &rs, const std::string &sql
 
 } // namespace
 
-std::string plannedLines(int companyId)
+std::string plannedWork(int companyId)
 {
     const std::string lineInBillUnit = bills::inUnit("s.qty_to_invoice", "lu", "bu");
-    return "select s.id,bom.bom_id," + lineInBillUnit +
-           " as quantity,bom.product_qty,j.startdate from sale_order_line as s JOIN "
+    return "select bom.bom_id,sum(" + lineInBillUnit +
+           ") as quantity,bom.product_qty,j.startdate from sale_order_line as s JOIN "
            "product_product as p on s.product_id=p.id JOIN uom_uom as lu on lu.id=s.product_uom "
            "JOIN (" +
-           bills::chosenBills(companyId) +
+           bills::chosenBills(companyId, "p.id in (select product_id from sale_order_line where "
+                                         "company_id=" + text(companyId) +
+                                         " and state='sale' and qty_to_invoice>0)") +
            ") as bom on bom.product_id=s.product_id JOIN uom_uom as bu on "
            "bu.id=bom.product_uom_id JOIN LATERAL (select min(startdate) as startdate from "
            "brontalo_schedule where status>0 and solineid=s.id) as j on j.startdate is not null "
            "where s.company_id=" +
-           text(companyId) + " and s.state='sale' and s.qty_to_invoice>0 and p.active=true";
+           text(companyId) +
+           " and s.state='sale' and s.qty_to_invoice>0 and p.active=true group by "
+           "bom.bom_id,bom.product_qty,j.startdate";
 }
 
 std::string billLines(const std::vector<std::int64_t> &billIds)
@@ -81,14 +85,14 @@ std::string pendingPurchases(int companyId, const std::vector<std::int64_t> &pro
            ">0 and pl.product_id=ANY(" + idArray(productIds) + ") group by pl.product_id";
 }
 
-std::vector<PlannedLine> readPlannedLines(dbaccess::RecordSet &rs, int companyId)
+std::vector<PlannedWork> readPlannedWork(dbaccess::RecordSet &rs, int companyId)
 {
-    std::vector<PlannedLine> lines;
-    eachRow(rs, plannedLines(companyId), [&] {
-        lines.push_back({rs.field(0).toInt(), rs.field(1).toInt(), rs.field(2).toDecimal(),
-                         rs.field(3).toDecimal(), rs.field(4).toDate()});
+    std::vector<PlannedWork> work;
+    eachRow(rs, plannedWork(companyId), [&] {
+        work.push_back({rs.field(0).toInt(), rs.field(1).toDecimal(), rs.field(2).toDecimal(),
+                        rs.field(3).toDate()});
     });
-    return lines;
+    return work;
 }
 
 std::vector<BillLine> readBillLines(dbaccess::RecordSet &rs,

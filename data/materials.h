@@ -20,13 +20,12 @@ class RecordSet;
 // of data/bills.h.
 namespace data::materials {
 
-// An open line of the company that has live jobs and a usable bill, with its earliest
-// planned start.
-struct PlannedLine
+// What the company's open lines with live jobs ask of one bill for one planned start
+// (a line's earliest live job): their quantities to invoice added up.
+struct PlannedWork
 {
-    std::int64_t lineId = 0;
-    std::int64_t billId = 0;        // the bill the line's product is made by
-    dbaccess::Decimal quantity;     // qty_to_invoice, in the bill's unit
+    std::int64_t billId = 0;        // the bill the lines' product is made by
+    dbaccess::Decimal quantity;     // the lines' qty_to_invoice, in the bill's unit
     dbaccess::Decimal billQuantity; // the batch one run of the bill makes (> 0)
     dbaccess::Date plannedStart;
 };
@@ -42,7 +41,7 @@ struct BillLine
 
 using QuantityByProduct = std::unordered_map<std::int64_t, dbaccess::Decimal>;
 
-std::string plannedLines(int companyId);
+std::string plannedWork(int companyId);
 // The component lines of the given bills.
 std::string billLines(const std::vector<std::int64_t> &billIds);
 // Sum of the quants in the internal locations of the company, per product.
@@ -52,7 +51,7 @@ std::string pendingPurchases(int companyId, const std::vector<std::int64_t> &pro
 
 // Each reader opens the set on its query, reads every row and closes it again, also
 // when a row fails to convert. Readers given an empty list of ids send no query.
-std::vector<PlannedLine> readPlannedLines(dbaccess::RecordSet &rs, int companyId);
+std::vector<PlannedWork> readPlannedWork(dbaccess::RecordSet &rs, int companyId);
 std::vector<BillLine> readBillLines(dbaccess::RecordSet &rs,
                                     const std::vector<std::int64_t> &billIds);
 QuantityByProduct readStockOnHand(dbaccess::RecordSet &rs, int companyId,

@@ -13,7 +13,7 @@ namespace engine {
 using dbaccess::Date;
 using dbaccess::Decimal;
 using data::materials::BillLine;
-using data::materials::PlannedLine;
+using data::materials::PlannedWork;
 using data::materials::QuantityByProduct;
 
 namespace {
@@ -70,7 +70,7 @@ Decimal neededQuantity(Decimal lineQuantity, Decimal perBatch, Decimal billQuant
     return lineQuantity * perBatch / billQuantity;
 }
 
-std::vector<MaterialNeed> explodeBills(const std::vector<PlannedLine> &lines,
+std::vector<MaterialNeed> explodeBills(const std::vector<PlannedWork> &work,
                                        const std::vector<BillLine> &billLines)
 {
     std::unordered_map<std::int64_t, std::vector<const BillLine *>> linesOfBill;
@@ -79,7 +79,7 @@ std::vector<MaterialNeed> explodeBills(const std::vector<PlannedLine> &lines,
 
     std::vector<MaterialNeed> needs;
     std::unordered_map<NeedKey, std::size_t, NeedKeyHash> needIndex;
-    for (const PlannedLine &line : lines) {
+    for (const PlannedWork &line : work) {
         const auto components = linesOfBill.find(line.billId);
         if (components == linesOfBill.end())
             continue;
@@ -184,9 +184,9 @@ std::vector<MaterialRow> ListMaterialRequirements(dbaccess::Database &database, 
 {
     namespace materials = data::materials;
     auto &rs = database.rsMain;
-    const auto lines = materials::readPlannedLines(rs, companyId);
+    const auto lines = materials::readPlannedWork(rs, companyId);
     std::vector<std::int64_t> billIds;
-    for (const PlannedLine &line : lines)
+    for (const PlannedWork &line : lines)
         billIds.push_back(line.billId);
     const auto billLines = materials::readBillLines(rs, distinct(std::move(billIds)));
     const std::vector<MaterialNeed> needs = explodeBills(lines, billLines);

@@ -54,7 +54,7 @@ dbaccess::Decimal neededQuantity(dbaccess::Decimal lineQuantity, dbaccess::Decim
 // Explodes every planned line through its bill, at the line's planned start:
 // need = line quantity × component quantity ÷ bill quantity. Needs of one component on
 // one date add up; they come out in the order their component and date were first met.
-std::vector<MaterialNeed> explodeBills(const std::vector<data::materials::PlannedLine> &lines,
+std::vector<MaterialNeed> explodeBills(const std::vector<data::materials::PlannedWork> &work,
                                        const std::vector<data::materials::BillLine> &billLines);
 
 // Nets each component's needs, rounded to 3 decimals, in date order against its stock

@@ -14,7 +14,7 @@
 #include <vector>
 
 using data::materials::BillLine;
-using data::materials::PlannedLine;
+using data::materials::PlannedWork;
 using data::materials::QuantityByProduct;
 using dbaccess::Date;
 using dbaccess::Decimal;
@@ -39,13 +39,13 @@ TEST(ExplodeBills, EveryPlannedLineNeedsItsShareOfItsBillAtItsOwnStart)
         {5, 101, dec("0.5"), "HINGE"},
         {9, 109, dec("1"), "NOT-PLANNED"},
     };
-    const std::vector<PlannedLine> lines{
-        {1, 2, dec("10"), dec("2"), mar3}, // bill 2 makes 2 frames a run
-        {2, 2, dec("4"), dec("2"), mar10}, // a second order of the frame, planned later
-        {3, 5, dec("2"), dec("1"), mar3},
-        {4, 7, dec("5"), dec("1"), mar3},  // a bill without lines
-        {5, 2, dec("6"), dec("2"), mar3},  // a third frame on the first date
-        {6, 5, dec("1"), dec("3"), mar5},  // a third of a run of bill 5
+    const std::vector<PlannedWork> lines{
+        {2, dec("10"), dec("2"), mar3}, // bill 2 makes 2 frames a run
+        {2, dec("4"), dec("2"), mar10}, // a second order of the frame, planned later
+        {5, dec("2"), dec("1"), mar3},
+        {7, dec("5"), dec("1"), mar3},  // a bill without lines
+        {2, dec("6"), dec("2"), mar3},  // a third frame on the first date
+        {5, dec("1"), dec("3"), mar5},  // a third of a run of bill 5
     };
 
     EXPECT_EQ(engine::explodeBills(lines, billLines),
