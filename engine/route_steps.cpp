@@ -1,19 +1,14 @@
 #include "engine/route_steps.h"
 
 #include "dbaccess/leading_number.h"
+#include "engine/typed_number.h"
 
 #include <algorithm>
-#include <cmath>
 #include <tuple>
 
 namespace engine {
 
 namespace {
-
-bool blank(std::string_view text)
-{
-    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
 
 // Positions in `ticked`, in route order.
 std::vector<std::size_t> routeOrder(const std::vector<TypedStep> &ticked)
@@ -55,20 +50,19 @@ std::vector<int> SortRouteSteps(const std::vector<TypedStep> &ticked)
 
 CheckedNumber checkStepNumber(std::string_view text)
 {
-    if (blank(text))
-        return {};
-    const auto typed = dbaccess::leadingNumber(text);
-    if (!typed.found)
+    const TypedNumber typed =
+        readTypedNumber(text, dbaccess::Decimal(), data::routes::largestStepNumber(), 3);
+    switch (typed.problem) {
+    case TypedNumber::Problem::None:
+        return {typed.stored, std::nullopt};
+    case TypedNumber::Problem::NotANumber:
         return {{}, StepFault::NotANumber};
-    // Far beyond the column either way: no need to make an exact decimal of it.
-    if (std::fabs(typed.value) > 1e12)
-        return {{}, typed.value < 0 ? StepFault::Negative : StepFault::TooLarge};
-    const auto value = dbaccess::Decimal::fromDouble(typed.value).rounded(3);
-    if (value < dbaccess::Decimal())
+    case TypedNumber::Problem::BelowRange:
         return {{}, StepFault::Negative};
-    if (value > data::routes::largestStepNumber())
-        return {{}, StepFault::TooLarge};
-    return {value, std::nullopt};
+    case TypedNumber::Problem::AboveRange:
+        break;
+    }
+    return {{}, StepFault::TooLarge};
 }
 
 RoutePlan planRoute(const std::vector<TypedStep> &ticked)

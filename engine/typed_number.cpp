@@ -6,31 +6,28 @@
 
 namespace engine {
 
-namespace {
-
-bool blank(std::string_view text)
+bool isBlank(std::string_view text)
 {
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
-            return false;
-    return true;
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
-
-} // namespace
 
 TypedNumber readTypedNumber(std::string_view text, dbaccess::Decimal lowest,
                             dbaccess::Decimal highest, int places)
 {
     const auto number = dbaccess::leadingNumber(text);
-    if (!number.found && !blank(text))
+    if (!number.found && !isBlank(text))
         return {TypedNumber::Problem::NotANumber, {}, {}};
     // Far beyond any column: refused before it is turned into a decimal.
     if (std::fabs(number.value) > 1e15)
-        return {TypedNumber::Problem::OutOfRange, {}, {}};
+        return {number.value < 0 ? TypedNumber::Problem::BelowRange
+                                 : TypedNumber::Problem::AboveRange,
+                {}, {}};
     const dbaccess::Decimal value = dbaccess::Decimal::fromDouble(number.value);
     const dbaccess::Decimal stored = value.rounded(places);
-    if (stored < lowest || stored > highest)
-        return {TypedNumber::Problem::OutOfRange, {}, {}};
+    if (stored < lowest)
+        return {TypedNumber::Problem::BelowRange, {}, {}};
+    if (stored > highest)
+        return {TypedNumber::Problem::AboveRange, {}, {}};
     return {TypedNumber::Problem::None, value, stored};
 }
 

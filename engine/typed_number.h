@@ -12,7 +12,7 @@ namespace engine {
 // column keeps, lies outside [lowest, highest], is refused.
 struct TypedNumber
 {
-    enum class Problem { None, NotANumber, OutOfRange };
+    enum class Problem { None, NotANumber, BelowRange, AboveRange };
 
     Problem problem = Problem::None;
     dbaccess::Decimal value;  // as typed (to nine places), when accepted
@@ -20,6 +20,9 @@ struct TypedNumber
 
     bool accepted() const { return problem == Problem::None; }
 };
+
+// Only blanks, tabs and line ends: an empty box.
+bool isBlank(std::string_view text);
 
 TypedNumber readTypedNumber(std::string_view text, dbaccess::Decimal lowest,
                             dbaccess::Decimal highest, int places);

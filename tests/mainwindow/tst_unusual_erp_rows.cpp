@@ -6,7 +6,6 @@
 #include "mainwindow/search_list.h"
 #include "tests/mainwindow/window_events.h"
 #include "tests/mainwindow/window_fixture.h"
-#include "tests/support/erp_stock_fixture.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -89,15 +88,8 @@ private slots:
         QFETCH(QString, change);
         QFETCH(QString, said);
         // A routed product with a bill, stock and two open lines of company 1.
-        f->erp.company(1, "Frames Ltd");
+        const int frame = f->frameShop(2);
         f->erp.company(2, "Second Site");
-        testsupport::ErpStockFixture stock(f->fresh, f->erp);
-        const int frame = f->erp.product("Casement window", "CW-1");
-        const int glass = f->erp.product("Glass pane", "GL-1");
-        stock.billLine(stock.bill(frame, "1"), glass, "2");
-        stock.quant(glass, stock.location("WH/Stock", "internal", 1), "3");
-        for (int i = 0; i < 2; ++i)
-            f->erp.line(f->erp.order(1, "2026-12-18 10:00:00"), frame, "5");
         f->ownTablesNow();
         f->fresh.exec("insert into brontalo_productroute(product_id,routeid) values (" +
                       std::to_string(frame) + ",1)");

@@ -3,6 +3,7 @@
 #include "data/own_tables.h"
 #include "mainwindow/floor_canvas.h"
 #include "mainwindow/startup_sequence.h"
+#include "tests/support/erp_stock_fixture.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -93,6 +94,20 @@ std::vector<int> WindowFixture::openLines(int count)
     for (int i = 0; i < count; ++i)
         lines.push_back(erp.line(erp.order(1, due), product, "5"));
     return lines;
+}
+
+int WindowFixture::frameShop(int count)
+{
+    erp.company(1, "Frames Ltd");
+    ErpStockFixture stock(fresh, erp);
+    const int frame = erp.product("Casement window", "CW-1");
+    const int glass = erp.product("Glass pane", "GL-1");
+    stock.billLine(stock.bill(frame, "1"), glass, "2");
+    stock.quant(glass, stock.location("WH/Stock", "internal", 1), "3");
+    const std::string due = g.currentDate.addDays(7).isoText() + " 10:00:00";
+    for (int i = 0; i < count; ++i)
+        erp.line(erp.order(1, due), frame, "5");
+    return frame;
 }
 
 void WindowFixture::ownTablesNow() { data::EnsureOwnTables(fresh.db()); }

@@ -61,6 +61,9 @@ public:
 
     // Company 1 with `count` open lines of one product, due a week after `today`.
     std::vector<int> openLines(int count);
+    // Company 1 making casement windows (CW-1) of two glass panes (GL-1), three panes in
+    // stock, with `count` open lines of 5 due a week after `today`. Returns the window.
+    int frameShop(int count);
     // Creates the own tables before rows are added to them, as an earlier start would.
     void ownTablesNow();
     // A job straight into the schedule table; returns its id.
